@@ -1,0 +1,32 @@
+# The project's commands: make (build), make test, make demo, make bench.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
+
+.PHONY: all build test demo bench bootstrap clean
+
+all: build
+
+bootstrap:
+	./scripts/bootstrap.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake $(CMAKE_FLAGS)
+
+build: $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: bootstrap
+	$(MAKE) build
+	./scripts/session ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+demo: bootstrap
+	$(MAKE) build
+	./scripts/session ./scripts/demo $(BUILD)
+
+bench: bootstrap
+	$(MAKE) build
+	./scripts/session ./scripts/wine-run $(BUILD)/bin/drumwell_bench.exe
+
+clean:
+	rm -rf $(BUILD)

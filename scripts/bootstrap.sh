@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on a Debian machine; safe to run again.
+# System packages need root (or sudo); the tinyxml2 sources and the Wine prefix
+# go into .deps/ of the checkout, which git ignores.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+deps="$root/.deps"
+packages=(g++-mingw-w64-i686 wine wine32:i386 xvfb cmake make dpkg-dev libgtest-dev imagemagick xauth)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; elif command -v sudo >/dev/null; then sudo "$@"; else
+        echo "bootstrap: '$*' needs root; run this script as root once" >&2; exit 1
+    fi
+}
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "bootstrap: installing ${missing[*]}"
+    dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# tinyxml2 from Debian's source package, through an apt configuration of our
+# own so that the system's sources stay as they are.
+if ! ls "$deps"/tinyxml2/tinyxml2-*/tinyxml2.cpp >/dev/null 2>&1; then
+    . /etc/os-release
+    apt_dir="$deps/apt"
+    mkdir -p "$apt_dir/lists/partial" "$apt_dir/parts" "$apt_dir/cache/archives/partial" "$deps/tinyxml2"
+    cat > "$apt_dir/sources.list" <<SRC
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $VERSION_CODENAME main
+SRC
+    apt_opts=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=$apt_dir/parts"
+              -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache"
+              -o "Debug::NoLocking=1" -o "APT::Sandbox::User=root")
+    apt-get "${apt_opts[@]}" -q update
+    (cd "$deps/tinyxml2" && apt-get "${apt_opts[@]}" -q source tinyxml2)
+fi
+
+# A Wine prefix prepared once, without the Mono and Gecko installers.
+export WINEPREFIX="$deps/wine" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "bootstrap: preparing the Wine prefix"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+fi
+echo "bootstrap: ready"
