@@ -2,6 +2,8 @@
 // the services called, which tests and the scripted mode read.
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +35,14 @@ public:
     void Log(const ServiceCall& call) { _calls.push_back(call); }
     const std::vector<ServiceCall>& Calls() const { return _calls; }
     void ClearCalls() { _calls.clear(); }
+
+    // Plug-in dialogs that exist now, in the order they were created; the
+    // modeless ones get their keyboard messages through IsDialogMessage.
+    struct PluginDialog {
+        HWND window;
+        bool modal;
+    };
+    std::vector<PluginDialog> pluginDialogs;
 
     // Messages of FX_AlertMessage, in order; echoed to standard output when set.
     std::vector<std::string> hostAlerts;
