@@ -41,6 +41,9 @@ public:
     void AppendInteger(int value);
     void SetInteger(int value);
     void Insert(const char* text, int position);
+    // Until no occurrence is left: after a shorter replacement the search
+    // starts again at the beginning, after any other it resumes behind the
+    // inserted text. An empty search text replaces nothing.
     bool Replace(const char* search, const char* replacement);
     bool DeleteCharacterAt(int index);
     bool DeleteCharactersAt(int position, int count);
@@ -88,6 +91,12 @@ public:
     int _GetCapacity() const { return _capacity; }
 
 private:
+    void _ReleaseStorage();
+    // Replaces `removed` units at the position by the widened bytes.
+    void _Splice(int position, int removed, const char* bytes, int count);
+    // Index of the first occurrence at or after `from`, or -1.
+    int _IndexOf(const FCString* search, int from) const;
+
     int _length = 0;
     int _capacity = 0;
     short* _characters = nullptr;
@@ -97,5 +106,6 @@ private:
 class FCStrings : public __FCCollection {
 public:
     const char* ClassName() const override { return "FCStrings"; }
-    FCString* GetItemAt(int index) const { return static_cast<FCString*>(__FCCollection::GetItemAt(index)); }
+    // Null when the index is out of range.
+    virtual FCString* GetItemAt(int index) const { return static_cast<FCString*>(__FCCollection::GetItemAt(index)); }
 };
