@@ -1,0 +1,84 @@
+// Text blocks and the raw texts they name.
+#include "framework/data/text_block.h"
+
+#include "framework/data/raw_text.h"
+#include "framework/data/string.h"
+#include "host/record_bytes.h"
+
+namespace {
+namespace text_block {
+constexpr int kSize = 26;
+constexpr int kRawTextNumber = 0;
+constexpr int kNewBlockValue = 8;
+constexpr int kFlags = 14;
+constexpr int kRawTextKind = 24;
+constexpr unsigned kNewBlockValueDefault = 100;
+constexpr unsigned kNewFlags = 0x1A08;
+}  // namespace text_block
+constexpr unsigned long kRawTextTagPrefix = 0x74780000;  // t, x
+}  // namespace
+
+__FCBaseData* FCTextBlock::CreateObject()
+{
+    auto* block = new FCTextBlock;
+    block->SetNewDefaults();
+    return block;
+}
+
+void FCTextBlock::SetNewDefaults()
+{
+    unsigned char* block = static_cast<unsigned char*>(Allocate());
+    for (int i = 0; i < text_block::kSize; ++i) {
+        block[i] = 0;
+    }
+    WriteU16(block, text_block::kNewBlockValue, text_block::kNewBlockValueDefault);
+    WriteU16(block, text_block::kFlags, text_block::kNewFlags);
+    _SetBuffer(block);
+    _SetDataSize(text_block::kSize);
+}
+
+unsigned short FCTextBlock::GetRawTextNumber() const
+{
+    return ReadU16(_GetBlock(), text_block::kRawTextNumber);
+}
+
+void FCTextBlock::SetRawTextNumber(unsigned short number)
+{
+    WriteU16(_GetBlock(), text_block::kRawTextNumber, number);
+}
+
+unsigned short FCTextBlock::GetRawTextKind() const
+{
+    return ReadU16(_GetBlock(), text_block::kRawTextKind);
+}
+
+void FCTextBlock::SetRawTextKind(unsigned short kind)
+{
+    WriteU16(_GetBlock(), text_block::kRawTextKind, kind);
+}
+
+FCString* FCTextBlock::CreateRawTextString()
+{
+    FCRawText raw;
+    raw.SetCustomTag(kRawTextTagPrefix + GetRawTextKind());
+    raw.Load(static_cast<short>(GetRawTextNumber()));
+    return raw.CreateString();
+}
+
+bool FCTextBlock::SaveRawTextString(FCString* text)
+{
+    FCRawText raw;
+    raw.SetCustomTag(kRawTextTagPrefix + GetRawTextKind());
+    raw.SetText(text);
+    return raw.SaveAs(static_cast<short>(GetRawTextNumber()));
+}
+
+bool FCTextBlock::DeepDeleteData()
+{
+    FCRawText raw;
+    raw.SetCustomTag(kRawTextTagPrefix + GetRawTextKind());
+    if (raw.Load(static_cast<short>(GetRawTextNumber()))) {
+        raw.DeleteData();
+    }
+    return DeleteData();
+}
