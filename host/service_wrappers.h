@@ -45,3 +45,13 @@ HWND WINAPI FX_GetDlgCntl(HWND dialog, long item, long version);
 
 // The host needs at least version 0x0B000000 for chord analysis.
 int WINAPI FX_AnalyzeChord(void* entry, void* result, long flags, long version);
+
+// Records of the document, by tag and key. The version is corrected by tag
+// and size first, and the load and save emulate preference records on top of
+// the 12-byte "other" records (record_services.cpp).
+int WINAPI FX_LoadEData(unsigned long tag, void* key, void* buffer, long* size, unsigned long version);
+int WINAPI FX_SaveEData(unsigned long tag, void* key, void* buffer, long size, unsigned long version);
+int WINAPI FX_CreateEData(unsigned long tag, void* key, void* buffer, long size, unsigned long version);
+int WINAPI FX_DeleteEData(unsigned long tag, void* key, unsigned long version);
+int WINAPI FX_NextEData(unsigned long tag, void* key, void* buffer, long* size, unsigned long version);
+int WINAPI FX_PreviousEData(unsigned long tag, void* key, void* buffer, long* size, unsigned long version);
