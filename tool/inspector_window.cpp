@@ -229,6 +229,8 @@ void FCDrumwellWindow::CloseWindow()
     StorePosition(true);
     _GlobalUserSettings.sortingOrder = SelectedSortingOrder(GetWindowHandle());
     _closed = true;
+    // Destroying the dialog would not free the rows its list holds.
+    _pNoteList->DeleteAll();
     DestroyWindow();
 }
 
