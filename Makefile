@@ -25,8 +25,9 @@ demo: bootstrap
 	./scripts/session ./scripts/demo $(BUILD)
 
 bench: bootstrap
-	$(MAKE) build
-	./scripts/session ./scripts/wine-run $(BUILD)/bin/drumwell_bench.exe
+	$(MAKE) $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target report_bench
+	./scripts/session ./scripts/wine-run $(BUILD)/bench/FINALE.EXE
 
 clean:
 	rm -rf $(BUILD)
