@@ -1,8 +1,10 @@
 // A document held by the workbench host: its records and what the host keeps
-// beside them (staff order, selection, file locations, edit history).
+// beside them (staff order, selection, file locations, view, edit history).
 #pragma once
 
 #include <array>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,24 @@ struct MidiMapFile {
     std::string reference;  // the note name list's name in the file
 };
 
+// Records as they were before an edit; an empty optional: the record did
+// not exist.
+using RecordImages = std::map<RecordId, std::optional<Bytes>>;
+
+struct UndoStep {
+    std::string name;
+    RecordImages before;
+};
+
+// What the document's window shows.
+struct DocumentView {
+    bool pageView = true;
+    int zoom = 100;  // per cent
+    int page = 1;
+    int measure = 1;  // the measure and staff scrolled to
+    int staff = 0;
+};
+
 struct Document {
     int number = 1;
     std::string name;
@@ -27,8 +47,9 @@ struct Document {
     std::vector<MidiMapFile> midiMaps;
     std::string noteTypeFile;  // full Windows path; empty: the workbench's own
     std::vector<std::string> fonts;  // font number n is fonts[n - 1]
+    DocumentView view;
     bool changed = false;
-    std::vector<std::string> undoSteps;
+    std::vector<UndoStep> undoSteps;  // the last one is undone first
 };
 
 }  // namespace workbench

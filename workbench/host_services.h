@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "host/host_records.h"
+
 extern "C" {
 
 // Records of the current document (record_services.cpp).
@@ -16,5 +18,54 @@ short WINAPI HostPreviousEData(unsigned long tag, void* key, void* buffer, long*
 
 // Messages for the plug-in's developer (alert_services.cpp).
 short WINAPI HostAlertMessage(long a, unsigned short b, long c, const char* message, long version);
+
+// Documents, their paths, fonts and the files beside them (document_services.cpp).
+short WINAPI HostGetCurrentEnigmaDocument(long version);
+short WINAPI HostSetCurrentEnigmaDocument(short document, long version);
+short WINAPI HostGetNextEnigmaDocument(short document, long version);
+short WINAPI HostGetDocumentPath(short document, FinPathSpec2009* path, long version);
+short WINAPI HostFontNameToNum(const char* name, long version);
+short WINAPI HostFontNumToName(short number, char* name, long version);
+short WINAPI HostGetFinalePath(long kind, FinPathSpec2009* path, long version);
+short WINAPI HostGetPercMapRefData(unsigned short map, FinPathSpec2009* path, char* name, short size, long version);
+
+// Regions, slots, measures and clip tokens (region_services.cpp).
+short WINAPI HostGetCurERegions(long* flags, EREGION* selection, EREGION* document, long version);
+long WINAPI HostSetCurERegion(EREGION* region, long version);
+short WINAPI HostSlotToInst(short slot, unsigned short instrumentList, long version);
+short WINAPI HostInstToSlot(short staff, unsigned short instrumentList, long version);
+long WINAPI HostGetMeasureDuration(short staff, short measure, long version);
+long WINAPI HostCopyCutMusic(void* region, short mode, long version);
+long WINAPI HostInsertMergeMusic(long token, void* region, bool merge, long version);
+long WINAPI HostDisposeFinClipFileToken(long token, long version);
+
+// Edit blocks, journalled (edit_services.cpp).
+long WINAPI HostStartFinaleEdit(const char* undoText, long version);
+short WINAPI HostEndFinaleEdit(long version);
+void WINAPI HostCancelFinaleEdit(long version);
+
+// The document window and the menus (view_services.cpp).
+short WINAPI HostExecuteMenuItem(long item, long version);
+short WINAPI HostGetCurrentWindowInfo(void* info, long version);
+long WINAPI HostScrollTo(short measure, short staff, long version);
+long WINAPI HostRedrawMusic(EREGION* region, long version);
+
+// Notes and layers (music_services.cpp).
+short WINAPI HostGetMaxLayers(long version);
+long WINAPI HostMidiNoteToString(short note, char* buffer, short size, short flag, long version);
+
+// Plug-in dialogs and their items (dialog_services.cpp). The procedure is
+// called for every message from WM_INITDIALOG on, with the window object last.
+typedef long(WINAPI* HostDialogProc)(HWND dialog, unsigned long message, unsigned int wParam, long lParam,
+                                      void* window);
+long WINAPI HostDialog(short id, HostDialogProc proc, HWND parent, short modal, void* window, long version);
+long WINAPI HostEndDialog(HWND dialog, long version);
+long WINAPI HostSetDlgString(HWND dialog, long item, const char* text, long version);
+long WINAPI HostGetDlgString(HWND dialog, long item, char* buffer, short size, long version);
+long WINAPI HostGetDlgItemVal(HWND dialog, long item, short kind, long version);
+long WINAPI HostSetDlgItemVal(HWND dialog, long item, short kind, long value, long version);
+long WINAPI HostEnableDlgItem(HWND dialog, long item, short enable, long version);
+long WINAPI HostShowHideDlgItem(HWND dialog, long item, short show, long version);
+HWND WINAPI HostGetDlgCntl(HWND dialog, long item, long version);
 
 }  // extern "C"

@@ -1,4 +1,4 @@
-// The workbench host's documents and service log.
+// The workbench host's documents, the current one and the service log.
 #include "workbench/workbench.h"
 
 namespace workbench {
@@ -18,6 +18,10 @@ Document& Workbench::Open(std::unique_ptr<Document> document)
         }
     }
     document->number = number;
+    Document* opened = document.get();
+    opened->records.SetChangeObserver([this, opened](const RecordId& id, const Bytes* before) {
+        journal.Changing(opened, id, before);
+    });
     _documents.push_back(std::move(document));
     _current = number;
     return *_documents.back();
@@ -25,6 +29,8 @@ Document& Workbench::Open(std::unique_ptr<Document> document)
 
 void Workbench::CloseAll()
 {
+    journal.Clear();
+    clips.clear();
     _documents.clear();
     _current = 0;
 }

@@ -1,14 +1,19 @@
-// The workbench host's state: its documents, the current one, and a log of
-// the services called, which tests and the scripted mode read.
+// The workbench host's state: its documents, the current one, the open edit
+// blocks, and a log of the services called, which tests and the scripted
+// mode read.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "workbench/document.h"
+#include "workbench/edit_journal.h"
 
 namespace workbench {
 
@@ -20,11 +25,15 @@ struct ServiceCall {
     unsigned long version;
 };
 
+// The host version the workbench reports to plug-ins unless told otherwise.
+constexpr unsigned long kDefaultHostVersion = 0x10000000;
+
 class Workbench {
 public:
     static Workbench& Instance();
 
-    // Takes the document, numbers it and makes it current.
+    // Takes the document, numbers it and makes it current; its changes are
+    // journalled from now on.
     Document& Open(std::unique_ptr<Document> document);
     void CloseAll();
     Document* Current();
@@ -33,8 +42,35 @@ public:
     bool SetCurrent(int number);
 
     void Log(const ServiceCall& call) { _calls.push_back(call); }
+    // Services without a record: only the name and the version.
+    void Log(const char* service, unsigned long version) { _calls.push_back(ServiceCall{service, 0, {}, 0, version}); }
     const std::vector<ServiceCall>& Calls() const { return _calls; }
     void ClearCalls() { _calls.clear(); }
+
+    EditJournal journal;
+    unsigned long hostVersion = kDefaultHostVersion;
+
+    // The main window, handed to plug-ins and reported as the document window.
+    HWND mainWindow = nullptr;
+    // Told when a service changed the selection or asked for a redraw.
+    std::function<void()> viewChanged;
+    void ViewChanged()
+    {
+        if (viewChanged) {
+            viewChanged();
+        }
+    }
+
+    // Music copied or cut: the clip token's document and region.
+    struct Clip {
+        int document;
+        std::array<unsigned char, 20> region;
+    };
+    std::map<long, Clip> clips;
+    long nextClipToken = 1;
+
+    // Host menu items plug-ins had executed, in order.
+    std::vector<long> executedMenuItems;
 
     // Plug-in dialogs that exist now, in the order they were created; the
     // modeless ones get their keyboard messages through IsDialogMessage.
@@ -44,9 +80,11 @@ public:
     };
     std::vector<PluginDialog> pluginDialogs;
 
-    // Messages of FX_AlertMessage, in order; echoed to standard output when set.
+    // Messages of FX_AlertMessage, in order; echoed to standard output when
+    // set, and shown in a message box as well when `interactive` is set.
     std::vector<std::string> hostAlerts;
     bool echoHostAlerts = false;
+    bool interactive = false;
 
 private:
     std::vector<std::unique_ptr<Document>> _documents;

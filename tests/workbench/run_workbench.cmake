@@ -1,0 +1,73 @@
+# Runs FINALE.EXE under the emulator and checks what it did:
+#   -DEMULATOR= -DPROGRAM= -DARGS=a;b;...  -DSOURCE_DIR= -DBINARY_DIR=
+#   -DRESULT=     the exit code expected (default 0)
+#   -DEXPECTED=   a file that standard output must equal, or
+#   -DCONTAINS=   a text that standard output must hold
+#   -DERROR=      a text that standard error must hold (else it must be empty)
+#   -DIMAGE=      a file that must exist afterwards and be a BMP image
+# Paths of the checkout and the build folder, as Windows shows them, are
+# compared as <SOURCE> and <BUILD>, and line ends as line feeds.
+if(NOT DEFINED RESULT)
+    set(RESULT 0)
+endif()
+if(IMAGE)
+    file(REMOVE "${IMAGE}")
+endif()
+execute_process(
+    COMMAND ${EMULATOR} ${PROGRAM} ${ARGS}
+    WORKING_DIRECTORY "${SOURCE_DIR}"
+    OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE result
+    TIMEOUT 80)
+
+function(normalise variable)
+    set(text "${${variable}}")
+    string(REPLACE "\r" "" text "${text}")
+    foreach(pair "BUILD;${BINARY_DIR}" "SOURCE;${SOURCE_DIR}")
+        list(GET pair 0 name)
+        list(GET pair 1 path)
+        string(REPLACE "/" "\\" windows "${path}")
+        string(REPLACE "Z:${windows}" "<${name}>" text "${text}")
+    endforeach()
+    set(${variable} "${text}" PARENT_SCOPE)
+endfunction()
+normalise(output)
+normalise(errors)
+
+set(problems "")
+if(NOT "${result}" STREQUAL "${RESULT}")
+    string(APPEND problems "exit code ${result}, expected ${RESULT}\n")
+endif()
+if(EXPECTED)
+    file(READ "${EXPECTED}" expected)
+    if(NOT output STREQUAL expected)
+        string(APPEND problems "standard output differs from ${EXPECTED}\n")
+    endif()
+endif()
+if(CONTAINS)
+    string(FIND "${output}" "${CONTAINS}" at)
+    if(at EQUAL -1)
+        string(APPEND problems "standard output lacks: ${CONTAINS}\n")
+    endif()
+endif()
+if(ERROR)
+    string(FIND "${errors}" "${ERROR}" at)
+    if(at EQUAL -1)
+        string(APPEND problems "standard error lacks: ${ERROR}\n")
+    endif()
+elseif(NOT errors STREQUAL "")
+    string(APPEND problems "unexpected standard error\n")
+endif()
+if(IMAGE)
+    if(NOT EXISTS "${IMAGE}")
+        string(APPEND problems "no image ${IMAGE}\n")
+    else()
+        file(READ "${IMAGE}" magic LIMIT 2 HEX)
+        file(SIZE "${IMAGE}" size)
+        if(NOT magic STREQUAL "424d" OR size LESS 1000)
+            string(APPEND problems "${IMAGE} is not a BMP image (${magic}, ${size} bytes)\n")
+        endif()
+    endif()
+endif()
+if(problems)
+    message(FATAL_ERROR "${problems}--- standard output:\n${output}--- standard error:\n${errors}")
+endif()

@@ -1,0 +1,184 @@
+// The dialog services: plug-in dialogs built from the plug-in's own templates,
+// their messages forwarded to the plug-in's procedure, and the item services.
+#include <algorithm>
+
+#include "workbench/host_services.h"
+#include "workbench/workbench.h"
+
+namespace workbench {
+namespace {
+
+// Where a plug-in dialog keeps its procedure and window object.
+const char kProcProperty[] = "WorkbenchPluginProc";
+const char kWindowProperty[] = "WorkbenchPluginWindow";
+
+// Value kinds of FX_GetDlgItemVal and FX_SetDlgItemVal.
+constexpr short kPopupEntryKind = 0;
+constexpr short kIntegerKind = 3;
+
+// What FX_Dialog hands to the new dialog; it lives for the creating call.
+struct DialogStart {
+    HostDialogProc proc;
+    void* window;
+    bool modal;
+};
+
+void Register(HWND dialog, bool modal)
+{
+    Workbench::Instance().pluginDialogs.push_back(Workbench::PluginDialog{dialog, modal});
+}
+
+void Unregister(HWND dialog)
+{
+    auto& dialogs = Workbench::Instance().pluginDialogs;
+    dialogs.erase(std::remove_if(dialogs.begin(), dialogs.end(),
+                                 [dialog](const Workbench::PluginDialog& entry) { return entry.window == dialog; }),
+                  dialogs.end());
+}
+
+const Workbench::PluginDialog* FindPluginDialog(HWND dialog)
+{
+    for (const auto& entry : Workbench::Instance().pluginDialogs) {
+        if (entry.window == dialog) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+// Messages before WM_INITDIALOG have no plug-in procedure yet and get the
+// dialog manager's defaults.
+INT_PTR CALLBACK ForwardingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        const auto* start = reinterpret_cast<const DialogStart*>(lParam);
+        SetPropA(dialog, kProcProperty, reinterpret_cast<HANDLE>(start->proc));
+        SetPropA(dialog, kWindowProperty, start->window);
+        Register(dialog, start->modal);
+        // The plug-in gets its window object as the initialisation value.
+        lParam = reinterpret_cast<LPARAM>(start->window);
+    }
+    auto proc = reinterpret_cast<HostDialogProc>(GetPropA(dialog, kProcProperty));
+    if (proc == nullptr) {
+        return FALSE;
+    }
+    void* window = GetPropA(dialog, kWindowProperty);
+    if (message == WM_NCDESTROY) {
+        RemovePropA(dialog, kProcProperty);
+        RemovePropA(dialog, kWindowProperty);
+        Unregister(dialog);
+    }
+    return proc(dialog, message, static_cast<unsigned int>(wParam), static_cast<long>(lParam), window);
+}
+
+}  // namespace
+}  // namespace workbench
+
+using namespace workbench;
+
+extern "C" long WINAPI HostDialog(short id, HostDialogProc proc, HWND parent, short modal, void* window, long)
+{
+    HMODULE module = nullptr;
+    // The template is in the module that holds the procedure: the plug-in.
+    if (proc == nullptr ||
+        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            reinterpret_cast<LPCSTR>(proc), &module)) {
+        return 0;
+    }
+    LPCSTR name = MAKEINTRESOURCEA(static_cast<unsigned short>(id));
+    if (FindResourceA(module, name, reinterpret_cast<LPCSTR>(RT_DIALOG)) == nullptr) {
+        return 0;
+    }
+    DialogStart start{proc, window, modal != 0};
+    auto init = reinterpret_cast<LPARAM>(&start);
+    if (start.modal) {
+        // Returns once FX_EndDialog has ended the dialog.
+        return DialogBoxParamA(module, name, parent, ForwardingProc, init) > 0 ? 1 : 0;
+    }
+    return reinterpret_cast<long>(CreateDialogParamA(module, name, parent, ForwardingProc, init));
+}
+
+extern "C" long WINAPI HostEndDialog(HWND dialog, long)
+{
+    const Workbench::PluginDialog* entry = FindPluginDialog(dialog);
+    // Only dialogs made for a plug-in are the plug-in's to end.
+    if (entry == nullptr) {
+        return 0;
+    }
+    if (entry->modal) {
+        return EndDialog(dialog, 1);
+    }
+    return ::DestroyWindow(dialog);
+}
+
+extern "C" long WINAPI HostSetDlgString(HWND dialog, long item, const char* text, long)
+{
+    return SetDlgItemTextA(dialog, item, text != nullptr ? text : "");
+}
+
+extern "C" long WINAPI HostGetDlgString(HWND dialog, long item, char* buffer, short size, long)
+{
+    if (buffer == nullptr || size <= 0) {
+        return 0;
+    }
+    // Cut to the buffer and always ended, also when the item does not exist.
+    buffer[0] = '\0';
+    return static_cast<long>(GetDlgItemTextA(dialog, item, buffer, size));
+}
+
+extern "C" long WINAPI HostGetDlgItemVal(HWND dialog, long item, short kind, long)
+{
+    switch (kind) {
+    case kPopupEntryKind: {
+        LRESULT selected = SendDlgItemMessageA(dialog, item, CB_GETCURSEL, 0, 0);
+        return selected == CB_ERR ? 0 : static_cast<long>(selected) + 1;
+    }
+    case kIntegerKind:
+        return static_cast<long>(static_cast<int>(GetDlgItemInt(dialog, item, nullptr, TRUE)));
+    default:
+        return 0;
+    }
+}
+
+extern "C" long WINAPI HostSetDlgItemVal(HWND dialog, long item, short kind, long value, long)
+{
+    switch (kind) {
+    case kPopupEntryKind: {
+        if (GetDlgItem(dialog, item) == nullptr) {
+            return 0;
+        }
+        // Entry 0 clears the selection, which the combo box answers with CB_ERR.
+        long index = value - 1;
+        return SendDlgItemMessageA(dialog, item, CB_SETCURSEL, index, 0) == index ? 1 : 0;
+    }
+    case kIntegerKind:
+        return SetDlgItemInt(dialog, item, static_cast<UINT>(value), TRUE);
+    default:
+        return 0;
+    }
+}
+
+extern "C" long WINAPI HostEnableDlgItem(HWND dialog, long item, short enable, long)
+{
+    HWND control = GetDlgItem(dialog, item);
+    if (control == nullptr) {
+        return 0;
+    }
+    EnableWindow(control, enable != 0);
+    return 1;
+}
+
+extern "C" long WINAPI HostShowHideDlgItem(HWND dialog, long item, short show, long)
+{
+    HWND control = GetDlgItem(dialog, item);
+    if (control == nullptr) {
+        return 0;
+    }
+    ShowWindow(control, show != 0 ? SW_SHOW : SW_HIDE);
+    return 1;
+}
+
+extern "C" HWND WINAPI HostGetDlgCntl(HWND dialog, long item, long)
+{
+    return GetDlgItem(dialog, item);
+}

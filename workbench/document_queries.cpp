@@ -1,0 +1,140 @@
+// Reading measures, regions and staves back out of a document's records.
+#include "workbench/document_queries.h"
+
+#include "host/record_bytes.h"
+#include "workbench/host_layouts.h"
+
+namespace workbench {
+
+int MeasureCount(const Document& document)
+{
+    int count = 0;
+    while (count < 0x7FFF &&
+           document.records.Contains(measure_record::kTag, RecordKey::FromNumbers(static_cast<unsigned>(count + 1)))) {
+        ++count;
+    }
+    return count;
+}
+
+Region WholeRegion(const Document& document)
+{
+    Region whole{};
+    int measures = MeasureCount(document);
+    if (document.staves.empty() || measures == 0) {
+        return whole;
+    }
+    WriteU16(whole.data(), region::kStartSlot, 1);
+    WriteU16(whole.data(), region::kStartMeasure, 1);
+    WriteU16(whole.data(), region::kEndSlot, static_cast<unsigned>(document.staves.size()));
+    WriteU16(whole.data(), region::kEndMeasure, static_cast<unsigned>(measures));
+    WriteU32(whole.data(), region::kEndPosition, region::kMeasureEnd);
+    return whole;
+}
+
+bool IsEmptyRegion(const unsigned char* region)
+{
+    return ReadU16(region, region::kStartMeasure) == 0 && ReadU16(region, region::kEndMeasure) == 0;
+}
+
+bool IsRegionInDocument(const Document& document, const unsigned char* region)
+{
+    if (IsEmptyRegion(region)) {
+        return true;
+    }
+    int slots = static_cast<int>(document.staves.size());
+    int measures = MeasureCount(document);
+    auto within = [](int value, int last) { return value >= 1 && value <= last; };
+    return ReadU16(region, region::kStartList) == 0 && ReadU16(region, region::kEndList) == 0 &&
+           within(ReadS16(region, region::kStartSlot), slots) && within(ReadS16(region, region::kEndSlot), slots) &&
+           within(ReadS16(region, region::kStartMeasure), measures) &&
+           within(ReadS16(region, region::kEndMeasure), measures);
+}
+
+int SlotOfStaff(const Document& document, int staff)
+{
+    for (size_t i = 0; i < document.staves.size(); ++i) {
+        if (document.staves[i] == staff) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return 0;
+}
+
+std::string RawText(const Document& document, unsigned long tag, unsigned number, bool* found)
+{
+    const Bytes* bytes = document.records.Find(tag, RecordKey::FromNumbers(number));
+    *found = bytes != nullptr;
+    if (bytes == nullptr) {
+        return std::string();
+    }
+    std::string text;
+    for (unsigned char byte : *bytes) {
+        if (byte == 0) {
+            break;
+        }
+        text += static_cast<char>(byte);
+    }
+    return text;
+}
+
+namespace {
+
+// A record's 16-bit field, or 0 when the record is too short to hold it.
+unsigned Field(const Bytes& bytes, int offset)
+{
+    return bytes.size() >= static_cast<size_t>(offset) + 2 ? ReadU16(bytes.data(), offset) : 0;
+}
+
+}  // namespace
+
+StaffSummary DescribeStaff(const Document& document, int slot, unsigned long hostVersion)
+{
+    StaffSummary staff;
+    if (slot < 1 || slot > static_cast<int>(document.staves.size())) {
+        return staff;
+    }
+    staff.slot = slot;
+    staff.number = document.staves[slot - 1];
+    const unsigned item = static_cast<unsigned>(staff.number);
+    const Bytes* record = document.records.Find(staff_record::kTag, RecordKey::FromNumbers(item));
+    staff.hasRecord = record != nullptr;
+    if (record == nullptr) {
+        return staff;
+    }
+    unsigned flags = Field(*record, staff_record::kFlags);
+    staff.notation = (flags & staff_record::kPercussionFlag) != 0  ? "percussion"
+                     : (flags & staff_record::kTablatureFlag) != 0 ? "tablature"
+                                                                   : "standard";
+    staff.transposition = static_cast<int>(Field(*record, staff_record::kTransposition));
+
+    if (const Bytes* block = document.records.Find(
+            text_block::kTag, RecordKey::FromNumbers(Field(*record, staff_record::kFullNameBlock)))) {
+        bool found = false;
+        staff.name = RawText(document, raw_text::kTagHigh | Field(*block, text_block::kRawTextKind),
+                             Field(*block, text_block::kRawTextNumber), &found);
+    }
+
+    unsigned tagLow = Field(*record, staff_record::kPercussionTagLow);
+    unsigned percussionItem = Field(*record, staff_record::kPercussionItem);
+    const Bytes* percussion =
+        tagLow == 0 || percussionItem == 0
+            ? nullptr
+            : document.records.Find(percussion_staff::kTagHigh | tagLow, RecordKey::FromNumbers(percussionItem));
+    if (percussion != nullptr) {
+        staff.layout = static_cast<int>(Field(*percussion, percussion_staff::kLayout));
+        staff.layoutName = RawText(document, layout_name::kTag, static_cast<unsigned>(staff.layout), &staff.layoutNamed);
+        unsigned long noteTag = layout_note::TagFor(hostVersion);
+        while (document.records.Contains(noteTag, RecordKey::FromNumbers(static_cast<unsigned>(staff.layout),
+                                                                          static_cast<unsigned>(staff.layoutNotes)))) {
+            ++staff.layoutNotes;
+        }
+    }
+
+    if (const Bytes* definition = document.records.Find(instrument_def::kTag, RecordKey::FromNumbers(item))) {
+        staff.hasInstrument = true;
+        staff.midiMap = Field(*definition, instrument_def::kMidiMap);
+    }
+    return staff;
+}
+
+}  // namespace workbench

@@ -1,0 +1,44 @@
+// What the workbench reads back out of a document: measure count, regions,
+// slots, and each staff as its records describe it.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "workbench/document.h"
+
+namespace workbench {
+
+using Region = std::array<unsigned char, 20>;  // EREGION
+
+// Measures 1, 2, ... up to the first number without a measure record.
+int MeasureCount(const Document& document);
+// All staves and all measures; empty when there are no staves or measures.
+Region WholeRegion(const Document& document);
+bool IsEmptyRegion(const unsigned char* region);
+// Empty, or slots of the global list and measures that exist.
+bool IsRegionInDocument(const Document& document, const unsigned char* region);
+// The 1-based slot of the staff number in the global list; 0 when none.
+int SlotOfStaff(const Document& document, int staff);
+
+// A raw text record's text up to its NUL; `found` false when there is none.
+std::string RawText(const Document& document, unsigned long tag, unsigned number, bool* found);
+
+struct StaffSummary {
+    int slot = 0;
+    int number = 0;
+    bool hasRecord = false;
+    std::string name;  // as stored, text tags included
+    const char* notation = "standard";
+    int transposition = 0;  // the host's transposition word
+    int layout = 0;  // 0: the staff names no percussion layout
+    bool layoutNamed = false;
+    std::string layoutName;
+    int layoutNotes = 0;
+    bool hasInstrument = false;
+    unsigned midiMap = 0;
+};
+// The staff in the slot; the layout tag of `hostVersion` counts its notes.
+StaffSummary DescribeStaff(const Document& document, int slot, unsigned long hostVersion);
+
+}  // namespace workbench

@@ -1,0 +1,23 @@
+// The workbench document file: an XML description of a document (staves,
+// measures, percussion layouts, MIDI maps, selection, fonts, raw records),
+// turned into the host's records. The format is described in README.md.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "workbench/document.h"
+
+namespace workbench {
+
+// Reads the file at `path`. The layout note records get the tag of
+// `hostVersion`. On failure the result is null and `error` says where and
+// why: "FILE:LINE: ...", FILE as `path` was given.
+std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned long hostVersion, std::string* error);
+
+// The same for a document held in memory; `fileName` names it in messages
+// and `folder` (a full Windows path) is where its relative paths start.
+std::unique_ptr<Document> ReadDocumentText(const char* xml, const std::string& fileName, const std::string& folder,
+                                           unsigned long hostVersion, std::string* error);
+
+}  // namespace workbench

@@ -1,0 +1,231 @@
+// Parsing FINALE.EXE's command line, and its help text.
+#include "workbench/options.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "workbench/workbench.h"
+
+namespace workbench {
+
+const char kHelpText[] =
+    "FINALE.EXE - the Drumwell workbench host\n"
+    "\n"
+    "A stand-in for the notation program: it loads plug-ins (*.fxt), holds\n"
+    "documents read from workbench document files, offers the host services\n"
+    "plug-ins call, and shows a main window with the current document's staves\n"
+    "and a Plug-ins menu.\n"
+    "\n"
+    "Usage: FINALE.EXE [options] [steps] [DOCUMENT...]\n"
+    "\n"
+    "Options:\n"
+    "  --help                 this text\n"
+    "  --host-version HEX     the host version told to plug-ins (default 0x10000000);\n"
+    "                         from 0x11000000 on, layout notes have the tag O\\x02Di\n"
+    "  --plugin FILE          load this plug-in as well (may be repeated)\n"
+    "  --no-plugin-folder     do not load the *.fxt files beside FINALE.EXE\n"
+    "  --interactive          keep running once the steps are done\n"
+    "\n"
+    "Steps, run in command-line order, each followed by processing the pending\n"
+    "window messages:\n"
+    "  --document FILE        open a workbench document and make it current; a\n"
+    "                         plain argument does the same\n"
+    "  --select-staves A[-B]  select slots A to B of the current document; if no\n"
+    "                         measures are selected yet, all measures are\n"
+    "  --select-measures A[-B]\n"
+    "                         select measures A to B; if no staves are selected\n"
+    "                         yet, all staves are\n"
+    "  --invoke N|TEXT        choose entry N (1-based) of the Plug-ins menu, or the\n"
+    "                         entry with this menu text (a closing \"...\" may be left out)\n"
+    "  --press ID             press control ID of the newest plug-in window\n"
+    "  --choose ID=N          choose entry N (1-based) of combo box ID in that window\n"
+    "  --resize DW,DH         make that window DW pixels wider and DH higher\n"
+    "  --close                close that window (WM_CLOSE)\n"
+    "  --print-window         print that window: its caption, then every control in\n"
+    "                         tab order with its ID, class, text and state, combo box\n"
+    "                         and list box entries, list view columns and rows\n"
+    "  --print-document       print the current document: staves and records\n"
+    "  --print-plugins        print the Plug-ins menu: each entry's text,\n"
+    "                         description and name, and the plug-in's file\n"
+    "  --answer yes|no|ok|cancel\n"
+    "                         how the alerts from now on are answered (default ok);\n"
+    "                         an alert without that button gets the nearest one\n"
+    "  --screenshot FILE      save the newest plug-in window, or the main window\n"
+    "                         when there is none, as a BMP image\n"
+    "  --undo                 undo the current document's last edit\n"
+    "  --quit                 end here\n"
+    "\n"
+    "With any step other than opening documents, FINALE.EXE runs as a script:\n"
+    "every alert is printed as it appears (alert \"TITLE\": TEXT [BUTTON]) and\n"
+    "answered, messages of FX_AlertMessage are printed (host message: TEXT), and\n"
+    "the program ends after the last step. Output goes to standard output;\n"
+    "errors go to standard error, and the exit code is 1 when a step failed and\n"
+    "2 when the command line is wrong. Without steps, the main window stays\n"
+    "open: select rows of the staff list and enter a measure range to set the\n"
+    "selection, and choose a plug-in from the Plug-ins menu.\n";
+
+bool Options::IsScript() const
+{
+    for (const Step& step : steps) {
+        if (step.kind != StepKind::kDocument) {
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+bool ParseInt(const std::string& text, int* value)
+{
+    if (text.empty() || text.size() > 9) {
+        return false;
+    }
+    char* end = nullptr;
+    long parsed = std::strtol(text.c_str(), &end, 10);
+    if (*end != '\0' || text[0] == '+' || text[0] == ' ') {
+        return false;
+    }
+    *value = static_cast<int>(parsed);
+    return true;
+}
+
+bool ParseRange(const std::string& text, Step* step)
+{
+    size_t dash = text.find('-');
+    std::string first = text.substr(0, dash);
+    std::string last = dash == std::string::npos ? first : text.substr(dash + 1);
+    return ParseInt(first, &step->first) && ParseInt(last, &step->second) && step->first >= 1 && step->second >= 1;
+}
+
+bool ParsePair(const std::string& text, char separator, int* a, int* b)
+{
+    size_t at = text.find(separator);
+    return at != std::string::npos && ParseInt(text.substr(0, at), a) && ParseInt(text.substr(at + 1), b);
+}
+
+bool ParseHex(const std::string& text, unsigned long* value)
+{
+    std::string digits = text.compare(0, 2, "0x") == 0 || text.compare(0, 2, "0X") == 0 ? text.substr(2) : text;
+    if (digits.empty() || digits.size() > 8 || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        return false;
+    }
+    *value = std::strtoul(digits.c_str(), nullptr, 16);
+    return true;
+}
+
+}  // namespace
+
+bool ParseOptions(int argc, const char* const* argv, Options* options, std::string* error)
+{
+    options->hostVersion = kDefaultHostVersion;
+    struct Simple {
+        const char* name;
+        StepKind kind;
+    };
+    static const Simple kSimpleSteps[] = {
+        {"--close", StepKind::kClose},
+        {"--print-window", StepKind::kPrintWindow},
+        {"--print-document", StepKind::kPrintDocument},
+        {"--print-plugins", StepKind::kPrintPlugins},
+        {"--undo", StepKind::kUndo},
+        {"--quit", StepKind::kQuit},
+    };
+    static const char* const kWithValue[] = {"--host-version", "--plugin", "--document", "--select-staves",
+                                             "--select-measures", "--invoke", "--press", "--choose", "--resize",
+                                             "--answer", "--screenshot"};
+    for (int i = 1; i < argc; ++i) {
+        std::string option = argv[i];
+        if (option == "--help") {
+            options->help = true;
+            continue;
+        }
+        if (option == "--no-plugin-folder") {
+            options->pluginFolder = false;
+            continue;
+        }
+        if (option == "--interactive") {
+            options->interactive = true;
+            continue;
+        }
+        bool simple = false;
+        for (const Simple& step : kSimpleSteps) {
+            if (option == step.name) {
+                Step made{step.kind, option, std::string()};
+                options->steps.push_back(made);
+                simple = true;
+            }
+        }
+        if (simple) {
+            continue;
+        }
+        if (option.compare(0, 2, "--") != 0) {
+            options->steps.push_back(Step{StepKind::kDocument, option, option});
+            continue;
+        }
+        bool takesValue = false;
+        for (const char* name : kWithValue) {
+            takesValue = takesValue || option == name;
+        }
+        if (!takesValue) {
+            *error = "unknown option " + option;
+            return false;
+        }
+        if (i + 1 >= argc) {
+            *error = option + " needs a value";
+            return false;
+        }
+        std::string value = argv[++i];
+        Step step{StepKind::kDocument, option + " " + value, value};
+        bool ok = true;
+        if (option == "--host-version") {
+            ok = ParseHex(value, &options->hostVersion);
+        } else if (option == "--plugin") {
+            options->plugins.push_back(value);
+            continue;
+        } else if (option == "--document") {
+            step.kind = StepKind::kDocument;
+        } else if (option == "--select-staves" || option == "--select-measures") {
+            step.kind = option == "--select-staves" ? StepKind::kSelectStaves : StepKind::kSelectMeasures;
+            ok = ParseRange(value, &step);
+        } else if (option == "--invoke") {
+            step.kind = StepKind::kInvoke;
+            if (value.find_first_not_of("0123456789") == std::string::npos) {
+                ok = ParseInt(value, &step.first) && step.first >= 1;
+                step.text.clear();
+            }
+        } else if (option == "--press") {
+            step.kind = StepKind::kPress;
+            ok = ParseInt(value, &step.first) && step.first >= 0 && step.first <= 0xFFFF;
+        } else if (option == "--choose") {
+            step.kind = StepKind::kChoose;
+            ok = ParsePair(value, '=', &step.first, &step.second) && step.first >= 0 && step.first <= 0xFFFF &&
+                 step.second >= 1;
+        } else if (option == "--resize") {
+            step.kind = StepKind::kResize;
+            ok = ParsePair(value, ',', &step.first, &step.second);
+        } else if (option == "--answer") {
+            step.kind = StepKind::kAnswer;
+            static const char* const kAnswers[] = {"ok", "yes", "no", "cancel"};
+            ok = false;
+            for (int a = 0; a < 4; ++a) {
+                if (value == kAnswers[a]) {
+                    step.answer = static_cast<Answer>(a);
+                    ok = true;
+                }
+            }
+        } else if (option == "--screenshot") {
+            step.kind = StepKind::kScreenshot;
+        }
+        if (!ok) {
+            *error = option + ": cannot use \"" + value + "\"";
+            return false;
+        }
+        if (option != "--host-version") {
+            options->steps.push_back(step);
+        }
+    }
+    return true;
+}
+
+}  // namespace workbench

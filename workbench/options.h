@@ -1,0 +1,56 @@
+// FINALE.EXE's command line: the plug-ins to load and the steps of a script.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace workbench {
+
+enum class StepKind {
+    kDocument,
+    kSelectStaves,
+    kSelectMeasures,
+    kInvoke,
+    kPress,
+    kChoose,
+    kResize,
+    kClose,
+    kPrintWindow,
+    kPrintDocument,
+    kPrintPlugins,
+    kAnswer,
+    kScreenshot,
+    kUndo,
+    kQuit,
+};
+
+// How alerts are answered.
+enum class Answer { kOk, kYes, kNo, kCancel };
+
+struct Step {
+    StepKind kind;
+    std::string option;  // as written, for messages
+    std::string text;    // a file, or the menu text of --invoke
+    int first = 0;       // numbers: range, entry, control, size change
+    int second = 0;
+    Answer answer = Answer::kOk;
+};
+
+struct Options {
+    bool help = false;
+    unsigned long hostVersion = 0;
+    bool pluginFolder = true;
+    std::vector<std::string> plugins;
+    bool interactive = false;  // keep running once the script is done
+    std::vector<Step> steps;
+
+    // Any step beyond opening documents makes a script, which ends by itself.
+    bool IsScript() const;
+};
+
+// False with a message for a command line that makes no sense.
+bool ParseOptions(int argc, const char* const* argv, Options* options, std::string* error);
+
+extern const char kHelpText[];
+
+}  // namespace workbench

@@ -1,0 +1,125 @@
+// Printing a window's controls, entries and list rows.
+#include "workbench/window_printer.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "workbench/output.h"
+
+namespace workbench {
+namespace {
+
+std::string ClassOf(HWND window)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+// Combo boxes and list boxes: one message set each.
+struct EntryMessages {
+    UINT count;
+    UINT length;
+    UINT text;
+    UINT selected;
+};
+
+std::string Entries(HWND control, const EntryMessages& messages)
+{
+    LRESULT count = SendMessageA(control, messages.count, 0, 0);
+    LRESULT selected = SendMessageA(control, messages.selected, 0, 0);
+    std::string line = "    entries:";
+    for (LRESULT i = 0; i < count; ++i) {
+        LRESULT length = SendMessageA(control, messages.length, static_cast<WPARAM>(i), 0);
+        std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+        SendMessageA(control, messages.text, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        line += std::string(i == 0 ? " " : ", ") + std::to_string(i + 1) + " " + Quoted(text.data()) +
+                (i == selected ? " (selected)" : "");
+    }
+    return count > 0 ? line + "\n" : "    entries: none\n";
+}
+
+std::string ListView(HWND list)
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    int columns = header == nullptr ? 0 : static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    std::string text = "    columns:";
+    for (int column = 0; column < columns; ++column) {
+        char name[260] = {};
+        LVCOLUMNA info = {};
+        info.mask = LVCF_TEXT;
+        info.pszText = name;
+        info.cchTextMax = sizeof name;
+        SendMessageA(list, LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
+        text += std::string(column == 0 ? " " : " | ") + Quoted(name);
+    }
+    text += columns == 0 ? " none\n" : "\n";
+    int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+        text += "    row " + std::to_string(row + 1) + ":";
+        for (int column = 0; column < (columns > 0 ? columns : 1); ++column) {
+            char cell[1024] = {};
+            LVITEMA item = {};
+            item.iSubItem = column;
+            item.pszText = cell;
+            item.cchTextMax = sizeof cell;
+            SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+            text += std::string(column == 0 ? " " : " | ") + Quoted(cell);
+        }
+        bool selected = SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) != 0;
+        text += selected ? " (selected)\n" : "\n";
+    }
+    return text;
+}
+
+bool IsCheckable(HWND button)
+{
+    LONG type = GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON ||
+           type == BS_3STATE || type == BS_AUTO3STATE;
+}
+
+std::string Control(HWND control)
+{
+    std::string name = ClassOf(control);
+    std::string text = "  [" + std::to_string(static_cast<short>(GetDlgCtrlID(control))) + "] " + name + " " +
+                       Quoted(WindowText(control)) + (IsWindowEnabled(control) ? " enabled" : " disabled");
+    if ((GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) == 0) {
+        text += ", hidden";
+    }
+    if (lstrcmpiA(name.c_str(), "Button") == 0 && IsCheckable(control)) {
+        text += SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? ", checked" : ", not checked";
+    }
+    text += "\n";
+    if (lstrcmpiA(name.c_str(), "ComboBox") == 0) {
+        text += Entries(control, {CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_GETCURSEL});
+    } else if (lstrcmpiA(name.c_str(), "ListBox") == 0) {
+        text += Entries(control, {LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_GETCURSEL});
+    } else if (lstrcmpiA(name.c_str(), WC_LISTVIEWA) == 0) {
+        text += ListView(control);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string WindowText(HWND window)
+{
+    int length = GetWindowTextLengthA(window);
+    std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    return std::string(text.data());
+}
+
+std::string DescribeWindow(HWND window)
+{
+    std::string text = "window " + Quoted(WindowText(window)) + "\n";
+    // Children in Z order, which for a dialog is the tab order of its template.
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        text += Control(child);
+    }
+    return text;
+}
+
+}  // namespace workbench

@@ -1,0 +1,17 @@
+// A plug-in window as text, for scripts: what a user would read in it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace workbench {
+
+// The caption, then each control in tab order: ID, class, text and state,
+// the entries of combo and list boxes, and the columns and rows of list
+// views (cell texts asked of the control, so that callback texts come too).
+std::string DescribeWindow(HWND window);
+// A window's text, or a dialog item's.
+std::string WindowText(HWND window);
+
+}  // namespace workbench
