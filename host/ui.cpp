@@ -13,6 +13,17 @@ const char* Text(FCString* text)
     return text == nullptr ? nullptr : text->GetCString();
 }
 
+// The 8-bit texts of an alert. Narrowing a string again frees its previous
+// text, so one string given as message and title is narrowed once.
+struct AlertTexts {
+    AlertTexts(FCString* messageString, FCString* titleString)
+        : message(Text(messageString)), title(titleString == messageString ? message : Text(titleString))
+    {
+    }
+    const char* message;
+    const char* title;
+};
+
 int ShowMessage(const char* message, const char* title, const char* defaultTitle, UINT style)
 {
     return MessageBoxA(GetActiveWindow(), message, title != nullptr ? title : defaultTitle, style);
@@ -53,7 +64,8 @@ void FCUI::AlertError(const char* message, const char* title)
 
 void FCUI::AlertError(FCString* message, FCString* title)
 {
-    AlertError(Text(message), Text(title));
+    AlertTexts texts(message, title);
+    AlertError(texts.message, texts.title);
 }
 
 int FCUI::AlertYesNo(const char* message, const char* title)
@@ -70,7 +82,8 @@ int FCUI::AlertYesNo(const char* message, const char* title)
 
 int FCUI::AlertYesNo(FCString* message, FCString* title)
 {
-    return AlertYesNo(Text(message), Text(title));
+    AlertTexts texts(message, title);
+    return AlertYesNo(texts.message, texts.title);
 }
 
 void FCUI::AlertNeutral(const char* message, const char* title)
@@ -80,7 +93,8 @@ void FCUI::AlertNeutral(const char* message, const char* title)
 
 void FCUI::AlertNeutral(FCString* message, FCString* title)
 {
-    AlertNeutral(Text(message), Text(title));
+    AlertTexts texts(message, title);
+    AlertNeutral(texts.message, texts.title);
 }
 
 void FCUI::AlertInfo(const char* message, const char* title)
@@ -90,7 +104,8 @@ void FCUI::AlertInfo(const char* message, const char* title)
 
 void FCUI::AlertInfo(FCString* message, FCString* title)
 {
-    AlertInfo(Text(message), Text(title));
+    AlertTexts texts(message, title);
+    AlertInfo(texts.message, texts.title);
 }
 
 bool FCUI::MenuCommand(int command)

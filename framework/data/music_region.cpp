@@ -199,10 +199,15 @@ bool FCMusicRegion::IsOverlapping(const FCMusicRegion* other) const
     if (GetEndSlot() < GetStartSlot()) {
         return false;
     }
-    for (short slot = GetStartSlot(); slot <= GetEndSlot(); ++slot) {
-        short staff = StaffOfSlot(slot, GetStartInstrumentList());
-        for (short otherSlot = other->GetStartSlot(); otherSlot <= other->GetEndSlot(); ++otherSlot) {
-            if (staff == StaffOfSlot(otherSlot, other->GetStartInstrumentList())) {
+    // Slots count in int, so that a range ending at slot 32767 ends; a slot
+    // without a staff shares nothing.
+    for (int slot = GetStartSlot(); slot <= GetEndSlot(); ++slot) {
+        short staff = StaffOfSlot(static_cast<short>(slot), GetStartInstrumentList());
+        if (staff <= 0) {
+            continue;
+        }
+        for (int otherSlot = other->GetStartSlot(); otherSlot <= other->GetEndSlot(); ++otherSlot) {
+            if (staff == StaffOfSlot(static_cast<short>(otherSlot), other->GetStartInstrumentList())) {
                 return true;
             }
         }
@@ -265,10 +270,10 @@ void FCMusicRegion::ConvertToGlobalInstrumentList()
 int FCMusicRegion::ForEachStaff(FCIteratorHandler* handler)
 {
     int calls = 0;
-    for (short slot = GetStartSlot(); slot <= GetEndSlot(); ++slot) {
+    for (int slot = GetStartSlot(); slot <= GetEndSlot(); ++slot) {
         FCStaff staff;
         // A slot without a staff has nothing to hand over.
-        if (!staff.Load(static_cast<unsigned short>(StaffOfSlot(slot, GetStartInstrumentList())))) {
+        if (!staff.Load(static_cast<unsigned short>(StaffOfSlot(static_cast<short>(slot), GetStartInstrumentList())))) {
             continue;
         }
         ++calls;

@@ -86,6 +86,10 @@ bool FCRawText::SaveNew()
 void FCRawText::SetText(FCString* text)
 {
     Deallocate();
+    // Without a string the record holds nothing, which no save accepts.
+    if (text == nullptr) {
+        return;
+    }
     int length = text->GetLength();
     _heapBlock = new unsigned char[length + 1];
     std::memcpy(_heapBlock, text->GetCString(), length + 1);

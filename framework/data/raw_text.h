@@ -28,7 +28,8 @@ public:
     bool Load(short number);
     bool SaveAs(short number);
     bool SaveNew();
-    // The string's 8-bit text with its NUL becomes the record's bytes.
+    // The string's 8-bit text with its NUL becomes the record's bytes; a
+    // null string leaves the record empty.
     void SetText(FCString* text);
     // The record's text, up to its NUL or its size; the caller owns the string.
     FCString* CreateString();

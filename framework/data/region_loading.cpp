@@ -13,6 +13,10 @@ namespace {
 template <typename Visit>
 void ForEachCell(FCMusicRegion* region, Visit visit)
 {
+    // An empty region has no cells, not a cell in measure 0.
+    if (region->IsEmpty()) {
+        return;
+    }
     for (int measure = region->GetStartMeasure(); measure <= region->GetEndMeasure(); ++measure) {
         for (int slot = region->GetStartSlot(); slot <= region->GetEndSlot(); ++slot) {
             short staff = static_cast<short>(

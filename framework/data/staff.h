@@ -42,5 +42,7 @@ public:
     bool Load(unsigned short) override { return false; }
     bool SaveAs(unsigned short) override { return false; }
     bool SaveNew() override { return false; }
+    bool Save() override { return false; }
+    bool DeleteData() override { return false; }
     short GetItemNo() override { return 0; }
 };
