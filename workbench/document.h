@@ -50,6 +50,7 @@ struct Document {
     DocumentView view;
     bool changed = false;
     std::vector<UndoStep> undoSteps;  // the last one is undone first
+    std::vector<std::string> cancelledBlocks;  // names of the edit blocks cancelled, in order
 };
 
 }  // namespace workbench

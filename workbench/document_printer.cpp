@@ -148,6 +148,13 @@ std::string DescribeDocument(const Document& document, unsigned long hostVersion
             std::to_string(document.view.zoom) + "%, page " + std::to_string(document.view.page) + "\n";
     text += std::string("  changed: ") + (document.changed ? "yes" : "no") + ", undo steps: " +
             std::to_string(document.undoSteps.size()) + "\n";
+    if (!document.cancelledBlocks.empty()) {
+        text += "  cancelled edit blocks:";
+        for (size_t i = 0; i < document.cancelledBlocks.size(); ++i) {
+            text += std::string(i == 0 ? " " : ", ") + Quoted(document.cancelledBlocks[i]);
+        }
+        text += "\n";
+    }
     text += "  staves: " + std::to_string(document.staves.size()) + "\n";
     for (size_t slot = 1; slot <= document.staves.size(); ++slot) {
         text += Staff(document, static_cast<int>(slot), hostVersion);

@@ -70,6 +70,7 @@ bool EditJournal::Cancel()
     Block cancelled = std::move(_blocks.back());
     _blocks.pop_back();
     PutBack(cancelled.document, cancelled.before);
+    cancelled.document->cancelledBlocks.push_back(cancelled.name);
     return true;
 }
 

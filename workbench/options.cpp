@@ -40,10 +40,13 @@ const char kHelpText[] =
     "  --press ID             press control ID of the newest plug-in window\n"
     "  --choose ID=N          choose entry N (1-based) of combo box ID in that window\n"
     "  --resize DW,DH         make that window DW pixels wider and DH higher\n"
+    "  --move X,Y             move that window to X,Y on the screen\n"
     "  --close                close that window (WM_CLOSE)\n"
     "  --print-window         print that window: its caption, then every control in\n"
     "                         tab order with its ID, class, text and state, combo box\n"
     "                         and list box entries, list view columns and rows\n"
+    "  --print-geometry       print that window's place and size on the screen and\n"
+    "                         each control's place and size in its client area\n"
     "  --print-document       print the current document: staves and records\n"
     "  --print-plugins        print the Plug-ins menu: each entry's text,\n"
     "                         description and name, and the plug-in's file\n"
@@ -126,13 +129,14 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
     static const Simple kSimpleSteps[] = {
         {"--close", StepKind::kClose},
         {"--print-window", StepKind::kPrintWindow},
+        {"--print-geometry", StepKind::kPrintGeometry},
         {"--print-document", StepKind::kPrintDocument},
         {"--print-plugins", StepKind::kPrintPlugins},
         {"--undo", StepKind::kUndo},
         {"--quit", StepKind::kQuit},
     };
     static const char* const kWithValue[] = {"--host-version", "--plugin", "--document", "--select-staves",
-                                             "--select-measures", "--invoke", "--press", "--choose", "--resize",
+                                             "--select-measures", "--invoke", "--press", "--choose", "--resize", "--move",
                                              "--answer", "--screenshot"};
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
@@ -201,8 +205,8 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
             step.kind = StepKind::kChoose;
             ok = ParsePair(value, '=', &step.first, &step.second) && step.first >= 0 && step.first <= 0xFFFF &&
                  step.second >= 1;
-        } else if (option == "--resize") {
-            step.kind = StepKind::kResize;
+        } else if (option == "--resize" || option == "--move") {
+            step.kind = option == "--resize" ? StepKind::kResize : StepKind::kMove;
             ok = ParsePair(value, ',', &step.first, &step.second);
         } else if (option == "--answer") {
             step.kind = StepKind::kAnswer;

@@ -138,6 +138,16 @@ bool Script::Resize(const Step& step, std::string* error)
     return true;
 }
 
+bool Script::Move(const Step& step, std::string* error)
+{
+    HWND window = PluginWindow(error);
+    if (window == nullptr) {
+        return false;
+    }
+    SetWindowPos(window, nullptr, step.first, step.second, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
 bool Script::Screenshot(const Step& step, std::string* error)
 {
     HWND window = NewestPluginWindow();
@@ -177,6 +187,8 @@ bool Script::RunStep(const Step& step, std::string* error)
         return Choose(step, error);
     case StepKind::kResize:
         return Resize(step, error);
+    case StepKind::kMove:
+        return Move(step, error);
     case StepKind::kClose: {
         HWND window = PluginWindow(error);
         if (window != nullptr) {
@@ -184,10 +196,11 @@ bool Script::RunStep(const Step& step, std::string* error)
         }
         return window != nullptr;
     }
-    case StepKind::kPrintWindow: {
+    case StepKind::kPrintWindow:
+    case StepKind::kPrintGeometry: {
         HWND window = PluginWindow(error);
         if (window != nullptr) {
-            PrintText(DescribeWindow(window));
+            PrintText(step.kind == StepKind::kPrintWindow ? DescribeWindow(window) : DescribeGeometry(window));
         }
         return window != nullptr;
     }

@@ -32,6 +32,7 @@ private:
     bool Press(const Step& step, std::string* error);
     bool Choose(const Step& step, std::string* error);
     bool Resize(const Step& step, std::string* error);
+    bool Move(const Step& step, std::string* error);
     bool Screenshot(const Step& step, std::string* error);
 
     const Plugins& _plugins;

@@ -102,6 +102,11 @@ std::string Control(HWND control)
     return text;
 }
 
+std::string Size(int width, int height)
+{
+    return std::to_string(width) + " x " + std::to_string(height);
+}
+
 }  // namespace
 
 std::string WindowText(HWND window)
@@ -118,6 +123,25 @@ std::string DescribeWindow(HWND window)
     // Children in Z order, which for a dialog is the tab order of its template.
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         text += Control(child);
+    }
+    return text;
+}
+
+std::string DescribeGeometry(HWND window)
+{
+    RECT frame = {};
+    RECT client = {};
+    GetWindowRect(window, &frame);
+    GetClientRect(window, &client);
+    std::string text = "geometry of " + Quoted(WindowText(window)) + ": at " + std::to_string(frame.left) + "," +
+                       std::to_string(frame.top) + ", " + Size(frame.right - frame.left, frame.bottom - frame.top) +
+                       ", client " + Size(client.right, client.bottom) + "\n";
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT place = {};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+        text += "  [" + std::to_string(static_cast<short>(GetDlgCtrlID(child))) + "] at " + std::to_string(place.left) +
+                "," + std::to_string(place.top) + ", " + Size(place.right - place.left, place.bottom - place.top) + "\n";
     }
     return text;
 }

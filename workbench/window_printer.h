@@ -11,6 +11,9 @@ namespace workbench {
 // the entries of combo and list boxes, and the columns and rows of list
 // views (cell texts asked of the control, so that callback texts come too).
 std::string DescribeWindow(HWND window);
+// The window's place and outer size on the screen and its client size, then
+// each control's place in the client area and outer size, in tab order.
+std::string DescribeGeometry(HWND window);
 // A window's text, or a dialog item's.
 std::string WindowText(HWND window);
 

@@ -52,6 +52,7 @@ TEST(EditJournal, CancelLeavesTheDocumentExactlyAsBefore)
     EXPECT_EQ(document.records.Records(), before);
     EXPECT_FALSE(document.changed);
     EXPECT_TRUE(document.undoSteps.empty());
+    EXPECT_EQ(document.cancelledBlocks, (std::vector<std::string>{"Drumwell"}));
     EXPECT_EQ(workbench::Workbench::Instance().journal.Depth(), 0);
 }
 

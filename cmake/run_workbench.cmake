@@ -1,7 +1,9 @@
 # Runs FINALE.EXE under the emulator and checks what it did:
 #   -DEMULATOR= -DPROGRAM= -DARGS=a;b;...  -DSOURCE_DIR= -DBINARY_DIR=
 #   -DRESULT=     the exit code expected (default 0)
-#   -DEXPECTED=   a file that standard output must equal, or
+#   -DEXPECTED=   a file that standard output must equal (with UPDATE_EXPECTED
+#                 set in the environment, the output is written there instead,
+#                 for a review of the difference), or
 #   -DCONTAINS=   a text that standard output must hold
 #   -DERROR=      a text that standard error must hold (else it must be empty)
 #   -DIMAGE=      a file that must exist afterwards and be a BMP image
@@ -37,7 +39,9 @@ set(problems "")
 if(NOT "${result}" STREQUAL "${RESULT}")
     string(APPEND problems "exit code ${result}, expected ${RESULT}\n")
 endif()
-if(EXPECTED)
+if(EXPECTED AND DEFINED ENV{UPDATE_EXPECTED})
+    file(WRITE "${EXPECTED}" "${output}")
+elseif(EXPECTED)
     file(READ "${EXPECTED}" expected)
     if(NOT output STREQUAL expected)
         string(APPEND problems "standard output differs from ${EXPECTED}\n")

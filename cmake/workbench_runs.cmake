@@ -1,0 +1,21 @@
+# Runs of the workbench host FINALE.EXE as tests: its output compared with
+# what is expected (cmake/run_workbench.cmake does the run and the checks).
+# add_workbench_run(NAME [PROGRAM exe] [RESULT code] [EXPECTED file] [CONTAINS text]
+#                   [ERROR text] [IMAGE file] ARGS ...): FINALE.EXE run and checked.
+function(add_workbench_run name)
+    cmake_parse_arguments(ARG "" "PROGRAM;RESULT;EXPECTED;CONTAINS;ERROR;IMAGE" "ARGS" ${ARGN})
+    if(NOT ARG_PROGRAM)
+        set(ARG_PROGRAM $<TARGET_FILE:workbench_host>)
+    endif()
+    set(checks "")
+    foreach(check RESULT EXPECTED CONTAINS ERROR IMAGE)
+        if(DEFINED ARG_${check})
+            list(APPEND checks "-D${check}=${ARG_${check}}")
+        endif()
+    endforeach()
+    add_test(NAME ${name}
+        COMMAND ${CMAKE_COMMAND} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" "-DPROGRAM=${ARG_PROGRAM}"
+            "-DARGS=${ARG_ARGS}" "-DSOURCE_DIR=${CMAKE_SOURCE_DIR}" "-DBINARY_DIR=${CMAKE_BINARY_DIR}" ${checks}
+            -P ${CMAKE_SOURCE_DIR}/cmake/run_workbench.cmake)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 100)
+endfunction()
