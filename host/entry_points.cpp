@@ -7,7 +7,7 @@
 #include "host/finale_version.h"
 #include "host/record_bytes.h"
 #include "host/ui.h"
-#include "tool/inspector_window.h"
+#include "tool/drumwell_window.h"
 #include "tool/sorting.h"
 
 namespace {

@@ -33,7 +33,7 @@ public:
     FCString* CreateDisplayFullNameString();
 };
 
-// Read-only: the staff specification in effect at a position of a cell.
+// Read-only: the staff as it stands at one position of one cell.
 class FCCurrentStaffSpec : public FCStaff {
 public:
     const char* ClassName() const override { return "FCCurrentStaffSpec"; }

@@ -16,7 +16,7 @@
 #include "framework/ui/controls.h"
 #include "host/undo_block.h"
 #include "tool/block_handler.h"
-#include "tool/inspector_window.h"
+#include "tool/drumwell_window.h"
 #include "tool/percussion_notes.h"
 #include "tool/percussion_records.h"
 #include "workbench/document_reader.h"

@@ -1,6 +1,6 @@
 // FCStaff and FCCurrentStaffSpec against the workbench host: full names
 // through text blocks and raw texts, transposition words, the first staff,
-// and the read-only staff specification of a cell position.
+// and the read-only staff of a cell position.
 #include <memory>
 #include <string>
 #include <vector>

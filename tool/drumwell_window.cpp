@@ -1,6 +1,6 @@
 // The inspector window: its controls, the analysis run behind the report
 // button, the sorted note list, and the place and order it keeps.
-#include "tool/inspector_window.h"
+#include "tool/drumwell_window.h"
 
 #include <memory>
 
