@@ -12,13 +12,6 @@
 namespace workbench {
 namespace {
 
-Document* Current(const char* service, long version)
-{
-    Workbench& host = Workbench::Instance();
-    host.Log(service, static_cast<unsigned long>(version));
-    return host.Current();
-}
-
 // A path record holds the full path or nothing: a cut path names another file.
 bool FillPath(FinPathSpec2009* record, const std::string& path)
 {
@@ -37,13 +30,13 @@ using namespace workbench;
 
 extern "C" short WINAPI HostGetCurrentEnigmaDocument(long version)
 {
-    Document* document = Current("FX_GetCurrentEnigmaDocument", version);
+    Document* document = Workbench::Instance().Serve("FX_GetCurrentEnigmaDocument", version);
     return static_cast<short>(document == nullptr ? 0 : document->number);
 }
 
 extern "C" short WINAPI HostSetCurrentEnigmaDocument(short document, long version)
 {
-    Current("FX_SetCurrentEnigmaDocument", version);
+    Workbench::Instance().Serve("FX_SetCurrentEnigmaDocument", version);
     Workbench& host = Workbench::Instance();
     if (!host.SetCurrent(document)) {
         return 0;
@@ -54,7 +47,7 @@ extern "C" short WINAPI HostSetCurrentEnigmaDocument(short document, long versio
 
 extern "C" short WINAPI HostGetNextEnigmaDocument(short document, long version)
 {
-    Current("FX_GetNextEnigmaDocument", version);
+    Workbench::Instance().Serve("FX_GetNextEnigmaDocument", version);
     int next = 0;
     for (const auto& open : Workbench::Instance().Documents()) {
         if (open->number > document && (next == 0 || open->number < next)) {
@@ -66,14 +59,14 @@ extern "C" short WINAPI HostGetNextEnigmaDocument(short document, long version)
 
 extern "C" short WINAPI HostGetDocumentPath(short document, FinPathSpec2009* path, long version)
 {
-    Current("FX_GetDocumentPath", version);
+    Workbench::Instance().Serve("FX_GetDocumentPath", version);
     Document* found = Workbench::Instance().Find(document);
     return found != nullptr && FillPath(path, found->path) ? 1 : 0;
 }
 
 extern "C" short WINAPI HostFontNameToNum(const char* name, long version)
 {
-    Document* document = Current("FX_FontNameToNum", version);
+    Document* document = Workbench::Instance().Serve("FX_FontNameToNum", version);
     if (document == nullptr || name == nullptr) {
         return 0;
     }
@@ -88,7 +81,7 @@ extern "C" short WINAPI HostFontNameToNum(const char* name, long version)
 
 extern "C" short WINAPI HostFontNumToName(short number, char* name, long version)
 {
-    Document* document = Current("FX_FontNumToName", version);
+    Document* document = Workbench::Instance().Serve("FX_FontNumToName", version);
     if (document == nullptr || number < 1 || number > static_cast<int>(document->fonts.size()) ||
         document->fonts[number - 1].empty()) {
         return 0;
@@ -100,7 +93,7 @@ extern "C" short WINAPI HostFontNumToName(short number, char* name, long version
 extern "C" short WINAPI HostGetFinalePath(long kind, FinPathSpec2009* path, long version)
 {
     constexpr long kNoteTypeFile = 14;
-    Document* document = Current("FX_GetFinalePath", version);
+    Document* document = Workbench::Instance().Serve("FX_GetFinalePath", version);
     if (kind != kNoteTypeFile) {
         return 0;
     }
@@ -113,7 +106,7 @@ extern "C" short WINAPI HostGetFinalePath(long kind, FinPathSpec2009* path, long
 extern "C" short WINAPI HostGetPercMapRefData(unsigned short map, FinPathSpec2009* path, char* name, short size,
                                               long version)
 {
-    Document* document = Current("FX_GetPercMapRefData", version);
+    Document* document = Workbench::Instance().Serve("FX_GetPercMapRefData", version);
     if (document == nullptr || path == nullptr || name == nullptr || size <= 0) {
         return 0;
     }

@@ -8,24 +8,11 @@
 #include "workbench/host_services.h"
 #include "workbench/workbench.h"
 
-namespace workbench {
-namespace {
-
-Document* Current(const char* service, long version)
-{
-    Workbench& host = Workbench::Instance();
-    host.Log(service, static_cast<unsigned long>(version));
-    return host.Current();
-}
-
-}  // namespace
-}  // namespace workbench
-
 using namespace workbench;
 
 extern "C" short WINAPI HostGetCurERegions(long* flags, EREGION* selection, EREGION* whole, long version)
 {
-    Document* document = Current("FX_GetCurERegions", version);
+    Document* document = Workbench::Instance().Serve("FX_GetCurERegions", version);
     if (document == nullptr) {
         return 0;
     }
@@ -44,7 +31,7 @@ extern "C" short WINAPI HostGetCurERegions(long* flags, EREGION* selection, EREG
 
 extern "C" long WINAPI HostSetCurERegion(EREGION* selection, long version)
 {
-    Document* document = Current("FX_SetCurERegion", version);
+    Document* document = Workbench::Instance().Serve("FX_SetCurERegion", version);
     if (document == nullptr || selection == nullptr || !IsRegionInDocument(*document, selection->bytes)) {
         return 0;
     }
@@ -56,7 +43,7 @@ extern "C" long WINAPI HostSetCurERegion(EREGION* selection, long version)
 // Only the global instrument list (0) exists.
 extern "C" short WINAPI HostSlotToInst(short slot, unsigned short instrumentList, long version)
 {
-    Document* document = Current("FX_SlotToInst", version);
+    Document* document = Workbench::Instance().Serve("FX_SlotToInst", version);
     if (document == nullptr || instrumentList != 0 || slot < 1 || slot > static_cast<int>(document->staves.size())) {
         return 0;
     }
@@ -65,7 +52,7 @@ extern "C" short WINAPI HostSlotToInst(short slot, unsigned short instrumentList
 
 extern "C" short WINAPI HostInstToSlot(short staff, unsigned short instrumentList, long version)
 {
-    Document* document = Current("FX_InstToSlot", version);
+    Document* document = Workbench::Instance().Serve("FX_InstToSlot", version);
     if (document == nullptr || instrumentList != 0) {
         return 0;
     }
@@ -74,7 +61,7 @@ extern "C" short WINAPI HostInstToSlot(short staff, unsigned short instrumentLis
 
 extern "C" long WINAPI HostGetMeasureDuration(short staff, short measure, long version)
 {
-    Document* document = Current("FX_GetMeasureDuration", version);
+    Document* document = Workbench::Instance().Serve("FX_GetMeasureDuration", version);
     if (document == nullptr || SlotOfStaff(*document, staff) == 0 || measure < 1) {
         return 0;
     }
@@ -94,7 +81,7 @@ extern "C" long WINAPI HostCopyCutMusic(void* source, short mode, long version)
 {
     constexpr short kCopy = 1;
     constexpr short kCut = 2;
-    Document* document = Current("FX_CopyCutMusic", version);
+    Document* document = Workbench::Instance().Serve("FX_CopyCutMusic", version);
     const unsigned char* region = static_cast<const unsigned char*>(source);
     if (document == nullptr || region == nullptr || (mode != kCopy && mode != kCut) || IsEmptyRegion(region) ||
         !IsRegionInDocument(*document, region)) {
@@ -110,7 +97,7 @@ extern "C" long WINAPI HostCopyCutMusic(void* source, short mode, long version)
 
 extern "C" long WINAPI HostInsertMergeMusic(long token, void* target, bool, long version)
 {
-    Document* document = Current("FX_InsertMergeMusic", version);
+    Document* document = Workbench::Instance().Serve("FX_InsertMergeMusic", version);
     const unsigned char* region = static_cast<const unsigned char*>(target);
     Workbench& host = Workbench::Instance();
     if (document == nullptr || region == nullptr || host.clips.count(token) == 0 || IsEmptyRegion(region) ||
@@ -122,6 +109,6 @@ extern "C" long WINAPI HostInsertMergeMusic(long token, void* target, bool, long
 
 extern "C" long WINAPI HostDisposeFinClipFileToken(long token, long version)
 {
-    Current("FX_DisposeFinClipFileToken", version);
+    Workbench::Instance().Serve("FX_DisposeFinClipFileToken", version);
     return Workbench::Instance().clips.erase(token) == 1 ? 1 : 0;
 }

@@ -44,6 +44,12 @@ public:
     void Log(const ServiceCall& call) { _calls.push_back(call); }
     // Services without a record: only the name and the version.
     void Log(const char* service, unsigned long version) { _calls.push_back(ServiceCall{service, 0, {}, 0, version}); }
+    // Logs a service call without a record; answers the current document.
+    Document* Serve(const char* service, long version)
+    {
+        Log(service, static_cast<unsigned long>(version));
+        return Current();
+    }
     const std::vector<ServiceCall>& Calls() const { return _calls; }
     void ClearCalls() { _calls.clear(); }
 
