@@ -5,6 +5,13 @@
 #include "framework/data/collection.h"
 #include "framework/data/string.h"
 
+// A list of one kind of the records below, which it owns.
+template <typename Element>
+class NoteList : public __FCCollection {
+public:
+    Element* GetItemAt(int index) const { return static_cast<Element*>(__FCCollection::GetItemAt(index)); }
+};
+
 // One entry of the percussion note type table.
 class FCPercNoteType : public __FCBase {
 public:
@@ -18,13 +25,7 @@ public:
     int column8 = 0;
 };
 
-class FCPercNoteTypes : public __FCCollection {
-public:
-    FCPercNoteType* GetItemAt(int index) const
-    {
-        return static_cast<FCPercNoteType*>(__FCCollection::GetItemAt(index));
-    }
-};
+class FCPercNoteTypes : public NoteList<FCPercNoteType> {};
 
 // One note entry of the selected note name list of a MIDI map file.
 class FCXMLNoteName : public __FCBase {
@@ -33,13 +34,7 @@ public:
     unsigned short noteType = 0;
 };
 
-class FCXMLNoteNames : public __FCCollection {
-public:
-    FCXMLNoteName* GetItemAt(int index) const
-    {
-        return static_cast<FCXMLNoteName*>(__FCCollection::GetItemAt(index));
-    }
-};
+class FCXMLNoteNames : public NoteList<FCXMLNoteName> {};
 
 // One analysed note line: a note of the staff's percussion layout.
 class FCPercussionNoteInfo : public __FCBase {
@@ -52,13 +47,7 @@ public:
     int layoutIndex = 0;
 };
 
-class FCPercussionNoteInfos : public __FCCollection {
-public:
-    FCPercussionNoteInfo* GetItemAt(int index) const
-    {
-        return static_cast<FCPercussionNoteInfo*>(__FCCollection::GetItemAt(index));
-    }
-};
+class FCPercussionNoteInfos : public NoteList<FCPercussionNoteInfo> {};
 
 // The note type table, read once per library lifetime, and the note lines of
 // the last analysis run. Built in this order when the library loads.
