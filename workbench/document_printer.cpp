@@ -54,11 +54,11 @@ std::string Decoded(unsigned long tag, const Bytes& bytes, unsigned long hostVer
     const unsigned char* data = bytes.data();
     const size_t size = bytes.size();
     if (tag == staff_record::kTag && size >= static_cast<size_t>(staff_record::kSize)) {
-        return "staff: flags " + Hex(ReadU16(data, staff_record::kFlags), 4) + ", transposition " +
+        return "staff: flags " + Hex(ReadU16(data, staff_record::kNotationFlags), 4) + ", transposition " +
                Hex(ReadU16(data, staff_record::kTransposition), 4) + ", name block " +
-               std::to_string(ReadU16(data, staff_record::kFullNameBlock)) + ", percussion record " +
-               Hex(ReadU16(data, staff_record::kPercussionTagLow), 4) + " " +
-               std::to_string(ReadU16(data, staff_record::kPercussionItem));
+               std::to_string(ReadU16(data, staff_record::kFullNameTextBlock)) + ", percussion record " +
+               Hex(ReadU16(data, staff_record::kPercussionTagSuffix), 4) + " " +
+               std::to_string(ReadU16(data, staff_record::kPercussionItemNo));
     }
     if (tag == text_block::kTag && size >= static_cast<size_t>(text_block::kSize)) {
         return "text block: raw text " + std::to_string(ReadU16(data, text_block::kRawTextNumber)) + " of kind " +
@@ -82,7 +82,7 @@ std::string Decoded(unsigned long tag, const Bytes& bytes, unsigned long hostVer
                std::to_string(static_cast<short>(word) >> 12) + ", staff position " +
                std::to_string(ReadS16(data, layout_note::kStaffPosition));
     }
-    bool isText = (tag & 0xFFFF0000) == raw_text::kTagHigh || tag == layout_name::kTag;
+    bool isText = (tag & 0xFFFF0000) == raw_text::kTagPrefix || tag == layout_name::kTag;
     if (isText && size > 0 && bytes.back() == 0) {
         return "text " + Quoted(std::string(bytes.begin(), bytes.end() - 1));
     }
@@ -140,9 +140,9 @@ std::string DescribeDocument(const Document& document, unsigned long hostVersion
         text += "  selection: none\n";
     } else {
         text += "  selection: slots " +
-                Range(ReadU16(selection, region::kStartSlot), ReadU16(selection, region::kEndSlot)) +
+                Range(ReadU16(selection, region_record::kStartSlot), ReadU16(selection, region_record::kEndSlot)) +
                 ", measures " +
-                Range(ReadU16(selection, region::kStartMeasure), ReadU16(selection, region::kEndMeasure)) + "\n";
+                Range(ReadU16(selection, region_record::kStartMeasure), ReadU16(selection, region_record::kEndMeasure)) + "\n";
     }
     text += std::string("  view: ") + (document.view.pageView ? "page view" : "scroll view") + ", zoom " +
             std::to_string(document.view.zoom) + "%, page " + std::to_string(document.view.page) + "\n";

@@ -23,17 +23,17 @@ Region WholeRegion(const Document& document)
     if (document.staves.empty() || measures == 0) {
         return whole;
     }
-    WriteU16(whole.data(), region::kStartSlot, 1);
-    WriteU16(whole.data(), region::kStartMeasure, 1);
-    WriteU16(whole.data(), region::kEndSlot, static_cast<unsigned>(document.staves.size()));
-    WriteU16(whole.data(), region::kEndMeasure, static_cast<unsigned>(measures));
-    WriteU32(whole.data(), region::kEndPosition, region::kMeasureEnd);
+    WriteU16(whole.data(), region_record::kStartSlot, 1);
+    WriteU16(whole.data(), region_record::kStartMeasure, 1);
+    WriteU16(whole.data(), region_record::kEndSlot, static_cast<unsigned>(document.staves.size()));
+    WriteU16(whole.data(), region_record::kEndMeasure, static_cast<unsigned>(measures));
+    WriteU32(whole.data(), region_record::kEndPos, region_record::kEndOfMeasure);
     return whole;
 }
 
 bool IsEmptyRegion(const unsigned char* region)
 {
-    return ReadU16(region, region::kStartMeasure) == 0 && ReadU16(region, region::kEndMeasure) == 0;
+    return ReadU16(region, region_record::kStartMeasure) == 0 && ReadU16(region, region_record::kEndMeasure) == 0;
 }
 
 bool IsRegionInDocument(const Document& document, const unsigned char* region)
@@ -44,10 +44,10 @@ bool IsRegionInDocument(const Document& document, const unsigned char* region)
     int slots = static_cast<int>(document.staves.size());
     int measures = MeasureCount(document);
     auto within = [](int value, int last) { return value >= 1 && value <= last; };
-    return ReadU16(region, region::kStartList) == 0 && ReadU16(region, region::kEndList) == 0 &&
-           within(ReadS16(region, region::kStartSlot), slots) && within(ReadS16(region, region::kEndSlot), slots) &&
-           within(ReadS16(region, region::kStartMeasure), measures) &&
-           within(ReadS16(region, region::kEndMeasure), measures);
+    return ReadU16(region, region_record::kStartList) == 0 && ReadU16(region, region_record::kEndList) == 0 &&
+           within(ReadS16(region, region_record::kStartSlot), slots) && within(ReadS16(region, region_record::kEndSlot), slots) &&
+           within(ReadS16(region, region_record::kStartMeasure), measures) &&
+           within(ReadS16(region, region_record::kEndMeasure), measures);
 }
 
 int SlotOfStaff(const Document& document, int staff)
@@ -101,21 +101,21 @@ StaffSummary DescribeStaff(const Document& document, int slot, unsigned long hos
     if (record == nullptr) {
         return staff;
     }
-    unsigned flags = Field(*record, staff_record::kFlags);
-    staff.notation = (flags & staff_record::kPercussionFlag) != 0  ? "percussion"
-                     : (flags & staff_record::kTablatureFlag) != 0 ? "tablature"
+    unsigned flags = Field(*record, staff_record::kNotationFlags);
+    staff.notation = (flags & staff_record::kPercussionNotation) != 0  ? "percussion"
+                     : (flags & staff_record::kTablatureNotation) != 0 ? "tablature"
                                                                    : "standard";
     staff.transposition = static_cast<int>(Field(*record, staff_record::kTransposition));
 
     if (const Bytes* block = document.records.Find(
-            text_block::kTag, RecordKey::FromNumbers(Field(*record, staff_record::kFullNameBlock)))) {
+            text_block::kTag, RecordKey::FromNumbers(Field(*record, staff_record::kFullNameTextBlock)))) {
         bool found = false;
-        staff.name = RawText(document, raw_text::kTagHigh | Field(*block, text_block::kRawTextKind),
+        staff.name = RawText(document, raw_text::kTagPrefix | Field(*block, text_block::kRawTextKind),
                              Field(*block, text_block::kRawTextNumber), &found);
     }
 
-    unsigned tagLow = Field(*record, staff_record::kPercussionTagLow);
-    unsigned percussionItem = Field(*record, staff_record::kPercussionItem);
+    unsigned tagLow = Field(*record, staff_record::kPercussionTagSuffix);
+    unsigned percussionItem = Field(*record, staff_record::kPercussionItemNo);
     const Bytes* percussion =
         tagLow == 0 || percussionItem == 0
             ? nullptr

@@ -1,6 +1,5 @@
-// The workbench document file: an XML description of a document (staves,
-// measures, percussion layouts, MIDI maps, selection, fonts, raw records),
-// turned into the host's records. The format is described in README.md.
+// Opening document files: a file is read into a score description by the
+// reader of its format and built into the host's records.
 #pragma once
 
 #include <memory>

@@ -2,43 +2,12 @@
 // the workbench builds, reads and fills.
 #pragma once
 
+#include "framework/data/region_layout.h"
+#include "framework/data/staff_layout.h"
+#include "framework/data/text_layout.h"
+#include "framework/score/measure_layout.h"
+
 namespace workbench {
-
-namespace staff_record {
-constexpr unsigned long kTag = 0x534F4953;
-constexpr int kSize = 114;
-constexpr int kFlags = 10;            // notation style bits
-constexpr int kTransposition = 20;
-constexpr int kFullNameBlock = 30;    // text block holding the full name
-constexpr int kPercussionTagLow = 90; // low half of the percussion record's tag
-constexpr int kPercussionItem = 92;
-constexpr unsigned kPercussionFlag = 0x2000;
-constexpr unsigned kTablatureFlag = 0x0200;
-}  // namespace staff_record
-
-namespace text_block {
-constexpr unsigned long kTag = 0x534F5458;
-constexpr int kSize = 26;
-constexpr int kRawTextNumber = 0;
-constexpr int kDefault8 = 8;          // 100 in every new block
-constexpr int kFlags = 14;
-constexpr int kRawTextKind = 24;      // low half of the raw text's tag
-constexpr unsigned kDefault8Value = 100;
-constexpr unsigned kNewBlockFlags = 0x1A08;
-}  // namespace text_block
-
-namespace raw_text {
-constexpr unsigned long kTagHigh = 0x74780000;
-constexpr unsigned kBlockKind = 0x626C;  // "tx" + "bl": texts of text blocks
-}  // namespace raw_text
-
-namespace measure_record {
-constexpr unsigned long kTag = 0x534F4D53;
-constexpr int kSize = 26;
-constexpr int kKey = 2;
-constexpr int kBeats = 4;
-constexpr int kBeatDuration = 6;  // 1024 to a quarter note
-}  // namespace measure_record
 
 namespace percussion_staff {
 constexpr unsigned long kTag = 0x6F744453;
@@ -69,20 +38,6 @@ constexpr unsigned long TagFor(unsigned long hostVersion)
 namespace layout_name {
 constexpr unsigned long kTag = 0x6F73444C;  // a raw text numbered by the layout
 }  // namespace layout_name
-
-// EREGION, the host's region record.
-namespace region {
-constexpr int kSize = 20;
-constexpr int kStartList = 0;
-constexpr int kStartSlot = 2;
-constexpr int kStartMeasure = 4;
-constexpr int kStartPosition = 6;
-constexpr int kEndList = 10;
-constexpr int kEndSlot = 12;
-constexpr int kEndMeasure = 14;
-constexpr int kEndPosition = 16;
-constexpr unsigned long kMeasureEnd = 0x7FFFFFFF;
-}  // namespace region
 
 // The record FX_GetCurrentWindowInfo fills.
 namespace window_info {

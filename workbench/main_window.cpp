@@ -176,8 +176,8 @@ void MainWindow::Refresh()
     int firstSlot = 0;
     int lastSlot = -1;
     if (document != nullptr && !IsEmptyRegion(document->selection.data())) {
-        int a = ReadS16(document->selection.data(), region::kStartSlot);
-        int b = ReadS16(document->selection.data(), region::kEndSlot);
+        int a = ReadS16(document->selection.data(), region_record::kStartSlot);
+        int b = ReadS16(document->selection.data(), region_record::kEndSlot);
         firstSlot = a < b ? a : b;
         lastSlot = a < b ? b : a;
     }
@@ -201,9 +201,9 @@ void MainWindow::Refresh()
         }
     }
     bool selected = lastSlot >= firstSlot;
-    SetWindowTextA(_from, selected ? std::to_string(ReadS16(document->selection.data(), region::kStartMeasure)).c_str()
+    SetWindowTextA(_from, selected ? std::to_string(ReadS16(document->selection.data(), region_record::kStartMeasure)).c_str()
                                    : "");
-    SetWindowTextA(_to, selected ? std::to_string(ReadS16(document->selection.data(), region::kEndMeasure)).c_str()
+    SetWindowTextA(_to, selected ? std::to_string(ReadS16(document->selection.data(), region_record::kEndMeasure)).c_str()
                                  : "");
     _refreshing = false;
     ShowSelectionState("");
@@ -218,9 +218,9 @@ void MainWindow::ShowSelectionState(const std::string& problem)
         text = IsEmptyRegion(selection)
                    ? "Nothing selected"
                    : "Selected: slots " +
-                         Range(ReadS16(selection, region::kStartSlot), ReadS16(selection, region::kEndSlot)) +
+                         Range(ReadS16(selection, region_record::kStartSlot), ReadS16(selection, region_record::kEndSlot)) +
                          ", measures " +
-                         Range(ReadS16(selection, region::kStartMeasure), ReadS16(selection, region::kEndMeasure)) +
+                         Range(ReadS16(selection, region_record::kStartMeasure), ReadS16(selection, region_record::kEndMeasure)) +
                          " of " + std::to_string(MeasureCount(*document));
     }
     SetWindowTextA(_state, text.c_str());
@@ -251,11 +251,11 @@ void MainWindow::TakeSelection()
         if (from < 1 || to < from || to > measures) {
             problem = "Measures go from 1 to " + std::to_string(measures) + ": nothing selected";
         } else {
-            WriteU16(selection.data(), region::kStartSlot, static_cast<unsigned>(first + 1));
-            WriteU16(selection.data(), region::kStartMeasure, static_cast<unsigned>(from));
-            WriteU16(selection.data(), region::kEndSlot, static_cast<unsigned>(last + 1));
-            WriteU16(selection.data(), region::kEndMeasure, static_cast<unsigned>(to));
-            WriteU32(selection.data(), region::kEndPosition, region::kMeasureEnd);
+            WriteU16(selection.data(), region_record::kStartSlot, static_cast<unsigned>(first + 1));
+            WriteU16(selection.data(), region_record::kStartMeasure, static_cast<unsigned>(from));
+            WriteU16(selection.data(), region_record::kEndSlot, static_cast<unsigned>(last + 1));
+            WriteU16(selection.data(), region_record::kEndMeasure, static_cast<unsigned>(to));
+            WriteU32(selection.data(), region_record::kEndPos, region_record::kEndOfMeasure);
         }
     }
     document->selection = selection;

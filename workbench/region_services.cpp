@@ -21,10 +21,10 @@ extern "C" short WINAPI HostGetCurERegions(long* flags, EREGION* selection, EREG
         *flags = IsEmptyRegion(document->selection.data()) ? 0 : 1;
     }
     if (selection != nullptr) {
-        std::memcpy(selection->bytes, document->selection.data(), region::kSize);
+        std::memcpy(selection->bytes, document->selection.data(), region_record::kSize);
     }
     if (whole != nullptr) {
-        std::memcpy(whole->bytes, WholeRegion(*document).data(), region::kSize);
+        std::memcpy(whole->bytes, WholeRegion(*document).data(), region_record::kSize);
     }
     return 1;
 }
@@ -35,7 +35,7 @@ extern "C" long WINAPI HostSetCurERegion(EREGION* selection, long version)
     if (document == nullptr || selection == nullptr || !IsRegionInDocument(*document, selection->bytes)) {
         return 0;
     }
-    std::memcpy(document->selection.data(), selection->bytes, region::kSize);
+    std::memcpy(document->selection.data(), selection->bytes, region_record::kSize);
     Workbench::Instance().ViewChanged();
     return 1;
 }
@@ -89,7 +89,7 @@ extern "C" long WINAPI HostCopyCutMusic(void* source, short mode, long version)
     }
     Workbench& host = Workbench::Instance();
     Workbench::Clip clip{document->number, {}};
-    std::memcpy(clip.region.data(), region, region::kSize);
+    std::memcpy(clip.region.data(), region, region_record::kSize);
     long token = host.nextClipToken++;
     host.clips[token] = clip;
     return token;

@@ -57,8 +57,8 @@ bool Script::Select(const Step& step, std::string* error)
         Region whole = WholeRegion(*document);
         std::copy(whole.begin(), whole.end(), document->selection.begin());
     }
-    WriteU16(selection, staves ? region::kStartSlot : region::kStartMeasure, static_cast<unsigned>(step.first));
-    WriteU16(selection, staves ? region::kEndSlot : region::kEndMeasure, static_cast<unsigned>(step.second));
+    WriteU16(selection, staves ? region_record::kStartSlot : region_record::kStartMeasure, static_cast<unsigned>(step.first));
+    WriteU16(selection, staves ? region_record::kEndSlot : region_record::kEndMeasure, static_cast<unsigned>(step.second));
     _window.Refresh();
     return true;
 }

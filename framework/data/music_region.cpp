@@ -6,24 +6,13 @@
 
 #include "framework/data/cell.h"
 #include "framework/data/collection.h"
+#include "framework/data/region_layout.h"
 #include "framework/data/staff.h"
 #include "framework/score/measure.h"
 #include "host/record_bytes.h"
 #include "host/service_wrappers.h"
 
 namespace {
-namespace region_record {
-constexpr int kSize = 20;
-constexpr int kStartList = 0;
-constexpr int kStartSlot = 2;
-constexpr int kStartMeasure = 4;
-constexpr int kStartPos = 6;
-constexpr int kEndList = 10;
-constexpr int kEndSlot = 12;
-constexpr int kEndMeasure = 14;
-constexpr int kEndPos = 16;
-}  // namespace region_record
-constexpr long kEndOfMeasure = 0x7FFFFFFF;
 constexpr short kCopy = 1;
 constexpr short kCut = 2;
 
@@ -149,7 +138,7 @@ bool FCMusicRegion::IsMeasurePosWithin(int measure, long position) const
 
 bool FCMusicRegion::IsFullMeasureIncluded(short measure) const
 {
-    return IsMeasurePosWithin(measure, 0) && IsMeasurePosWithin(measure, kEndOfMeasure);
+    return IsMeasurePosWithin(measure, 0) && IsMeasurePosWithin(measure, region_record::kEndOfMeasure);
 }
 
 bool FCMusicRegion::IsCellPosWithin(FCCell* cell, long position) const
@@ -164,7 +153,7 @@ bool FCMusicRegion::IsStartPos(int measure, long position) const
 
 bool FCMusicRegion::IsPartial() const
 {
-    return GetStartMeasurePos() != 0 || GetEndMeasurePos() != kEndOfMeasure;
+    return GetStartMeasurePos() != 0 || GetEndMeasurePos() != region_record::kEndOfMeasure;
 }
 
 bool FCMusicRegion::IsCurrentDocument() const
@@ -224,7 +213,7 @@ int FCMusicRegion::CalcDuration() const
     int total = 0;
     for (int measure = GetStartMeasure(); measure <= GetEndMeasure(); ++measure) {
         long last = FX_GetMeasureDuration(staff, static_cast<short>(measure), kFinaleInterfaceVersion) - 1;
-        if (measure == GetEndMeasure() && GetEndMeasurePos() != kEndOfMeasure) {
+        if (measure == GetEndMeasure() && GetEndMeasurePos() != region_record::kEndOfMeasure) {
             last = GetEndMeasurePos();
         }
         long first = measure == GetStartMeasure() ? GetStartMeasurePos() : 0;

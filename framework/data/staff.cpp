@@ -3,27 +3,18 @@
 #include "framework/data/staff.h"
 
 #include "framework/data/cell.h"
+#include "framework/data/staff_layout.h"
 #include "framework/data/string.h"
 #include "framework/data/text_block.h"
 #include "host/record_bytes.h"
 
 namespace {
-namespace staff_record {
-constexpr int kNotationFlags = 10;
-constexpr int kTransposition = 20;
-constexpr int kFullNameTextBlock = 30;
-constexpr int kPercussionTagSuffix = 90;
-constexpr int kPercussionItemNo = 92;
-}  // namespace staff_record
-
 // The signed value of `width` bits starting at bit `low`.
 int SignedBits(int word, int low, int width)
 {
     int value = (word >> low) & ((1 << width) - 1);
     return value >= (1 << (width - 1)) ? value - (1 << width) : value;
 }
-
-constexpr int kWideTransposition = 0x2000;
 }  // namespace
 
 bool FCStaff::LoadFirst()
@@ -41,7 +32,7 @@ unsigned short FCStaff::GetNotationFlags() const
 int FCStaff::GetTransposeInterval() const
 {
     int word = ReadS16(_GetBlock(), staff_record::kTransposition);
-    if ((word & kWideTransposition) != 0) {
+    if ((word & staff_record::kWideTransposition) != 0) {
         return SignedBits(word, 0, 8);
     }
     return SignedBits(word, 6, 6);
@@ -50,7 +41,7 @@ int FCStaff::GetTransposeInterval() const
 int FCStaff::GetTransposeAlteration() const
 {
     int word = ReadS16(_GetBlock(), staff_record::kTransposition);
-    if ((word & kWideTransposition) != 0) {
+    if ((word & staff_record::kWideTransposition) != 0) {
         return SignedBits(word, 8, 4);
     }
     return SignedBits(word, 0, 6);

@@ -4,6 +4,7 @@
 
 #include "framework/data/fixed_size_record.h"
 #include "framework/data/record_families.h"
+#include "framework/data/staff_layout.h"
 
 class FCCell;
 class FCString;
@@ -12,7 +13,7 @@ class FCStaff : public FixedSizeRecord<FCStaff, __FCNoInciOther, 114> {
 public:
     const char* ClassName() const override { return "FCStaff"; }
     unsigned long EnigmaVersion() const override { return 0x0F000000; }
-    unsigned long Tag() override { return 0x534F4953; }
+    unsigned long Tag() override { return staff_record::kTag; }
     // The first staff is whatever the host finds after number 0.
     bool LoadFirst() override;
 

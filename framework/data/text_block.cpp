@@ -3,20 +3,8 @@
 
 #include "framework/data/raw_text.h"
 #include "framework/data/string.h"
+#include "framework/data/text_layout.h"
 #include "host/record_bytes.h"
-
-namespace {
-namespace text_block {
-constexpr int kSize = 26;
-constexpr int kRawTextNumber = 0;
-constexpr int kNewBlockValue = 8;
-constexpr int kFlags = 14;
-constexpr int kRawTextKind = 24;
-constexpr unsigned kNewBlockValueDefault = 100;
-constexpr unsigned kNewFlags = 0x1A08;
-}  // namespace text_block
-constexpr unsigned long kRawTextTagPrefix = 0x74780000;  // t, x
-}  // namespace
 
 __FCBaseData* FCTextBlock::CreateObject()
 {
@@ -60,7 +48,7 @@ void FCTextBlock::SetRawTextKind(unsigned short kind)
 FCString* FCTextBlock::CreateRawTextString()
 {
     FCRawText raw;
-    raw.SetCustomTag(kRawTextTagPrefix + GetRawTextKind());
+    raw.SetCustomTag(raw_text::kTagPrefix + GetRawTextKind());
     raw.Load(static_cast<short>(GetRawTextNumber()));
     return raw.CreateString();
 }
@@ -68,7 +56,7 @@ FCString* FCTextBlock::CreateRawTextString()
 bool FCTextBlock::SaveRawTextString(FCString* text)
 {
     FCRawText raw;
-    raw.SetCustomTag(kRawTextTagPrefix + GetRawTextKind());
+    raw.SetCustomTag(raw_text::kTagPrefix + GetRawTextKind());
     raw.SetText(text);
     return raw.SaveAs(static_cast<short>(GetRawTextNumber()));
 }
@@ -76,7 +64,7 @@ bool FCTextBlock::SaveRawTextString(FCString* text)
 bool FCTextBlock::DeepDeleteData()
 {
     FCRawText raw;
-    raw.SetCustomTag(kRawTextTagPrefix + GetRawTextKind());
+    raw.SetCustomTag(raw_text::kTagPrefix + GetRawTextKind());
     if (raw.Load(static_cast<short>(GetRawTextNumber()))) {
         raw.DeleteData();
     }

@@ -4,13 +4,14 @@
 
 #include "framework/data/fixed_size_record.h"
 #include "framework/data/record_families.h"
+#include "framework/data/text_layout.h"
 
 class FCString;
 
 class FCTextBlock : public FixedSizeRecord<FCTextBlock, __FCNoInciOther, 26> {
 public:
     const char* ClassName() const override { return "FCTextBlock"; }
-    unsigned long Tag() override { return 0x534F5458; }
+    unsigned long Tag() override { return text_block::kTag; }
     // A new block carries the host's defaults and can be saved unloaded.
     __FCBaseData* CreateObject() override;
     bool DeepDeleteData() override;

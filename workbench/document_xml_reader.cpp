@@ -1,0 +1,387 @@
+// The workbench's own document format: a <document> of staves, layouts,
+// measures, files, fonts, selection, view and raw records, read into a score
+// description. The format is described in README.md.
+#include "workbench/document_xml_reader.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace workbench {
+namespace {
+
+using tinyxml2::XMLElement;
+using tinyxml2::XMLNode;
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+bool ReadNoteTypes(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
+{
+    if (!score->noteTypeFile.empty()) {
+        return reader.Fail(element, "is given twice");
+    }
+    return reader.CheckAttributes(element, {"file"}) && reader.CheckNoContent(element) &&
+           reader.FilePath(element, &score->noteTypeFile);
+}
+
+bool ReadMidiMap(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
+{
+    MidiMapFile map;
+    long number = 0;
+    const char* reference = nullptr;
+    const char* numberText = nullptr;
+    if (!reader.CheckAttributes(element, {"number", "file", "reference"}) || !reader.CheckNoContent(element) ||
+        !reader.Required(element, "number", &numberText) || !reader.Number(element, "number", 1, 65535, &number) ||
+        !reader.FilePath(element, &map.path) || !reader.Required(element, "reference", &reference)) {
+        return false;
+    }
+    for (const MidiMapFile& other : score->midiMaps) {
+        if (other.number == static_cast<unsigned>(number)) {
+            return reader.Fail(element, "number " + std::to_string(number) + " is given twice");
+        }
+    }
+    map.number = static_cast<unsigned>(number);
+    // Compared byte for byte with the names in the map file, so kept as written.
+    map.reference = reference;
+    score->midiMaps.push_back(map);
+    return true;
+}
+
+bool ReadFont(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
+{
+    std::vector<std::string>& fonts = score->fonts;
+    long number = static_cast<long>(fonts.size()) + 1;
+    const char* nameText = nullptr;
+    std::string name;
+    if (!reader.CheckAttributes(element, {"number", "name"}) || !reader.CheckNoContent(element) ||
+        !reader.Number(element, "number", 1, 32767, &number) || !reader.Required(element, "name", &nameText) ||
+        !reader.HostText(element, "name", &name)) {
+        return false;
+    }
+    if (name.empty() || name.size() > 255) {
+        return reader.Fail(element, "name must have 1 to 255 characters");
+    }
+    if (number <= static_cast<long>(fonts.size()) && !fonts[number - 1].empty()) {
+        return reader.Fail(element, "number " + std::to_string(number) + " is given twice");
+    }
+    if (number > static_cast<long>(fonts.size())) {
+        fonts.resize(number);
+    }
+    fonts[number - 1] = name;
+    return true;
+}
+
+bool ReadMeasures(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
+{
+    long count = 0;
+    long key = 0;
+    int mode = 0;
+    const char* countText = nullptr;
+    if (!reader.CheckAttributes(element, {"count", "time", "key", "mode"}) || !reader.CheckNoContent(element) ||
+        !reader.Required(element, "count", &countText) || !reader.Number(element, "count", 1, 32767, &count) ||
+        !reader.Number(element, "key", -7, 7, &key) || !reader.Choice(element, "mode", {"major", "minor"}, &mode)) {
+        return false;
+    }
+    long beats = 4;
+    long unit = 4;
+    if (const char* time = element->Attribute("time")) {
+        std::string written(time);
+        size_t slash = written.find('/');
+        bool ok = slash != std::string::npos && ParseNumber(written.substr(0, slash).c_str(), &beats) &&
+                  ParseNumber(written.substr(slash + 1).c_str(), &unit) && beats >= 1 && beats <= 128;
+        ok = ok && (unit == 1 || unit == 2 || unit == 4 || unit == 8 || unit == 16 || unit == 32 || unit == 64);
+        if (!ok) {
+            return reader.Fail(element, "time=\"" + written + "\" is not a time signature such as 3/4 or 6/8");
+        }
+    }
+    long total = count;
+    for (const MeasureRun& run : score->measures) {
+        total += run.count;
+    }
+    if (total > 32767) {
+        return reader.Fail(element, "makes more than 32767 measures");
+    }
+    // A whole note is 4096 units.
+    score->measures.push_back(MeasureRun{count, beats, 4096 / unit,
+                                   (static_cast<unsigned>(mode) << 8) | (static_cast<unsigned>(key) & 0xFF)});
+    return true;
+}
+
+bool ReadLayout(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
+{
+    LayoutDescription layout;
+    layout.line = element->GetLineNum();
+    if (!reader.CheckAttributes(element, {"number", "name"}) ||
+        !reader.Number(element, "number", 1, 32767, &layout.number)) {
+        return false;
+    }
+    if (element->Attribute("name") != nullptr) {
+        std::string name;
+        if (!reader.HostText(element, "name", &name)) {
+            return false;
+        }
+        layout.name = name;
+    }
+    for (const XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
+        if (const tinyxml2::XMLText* text = child->ToText()) {
+            if (!IsBlank(text->Value())) {
+                return reader.Fail(element, "holds text, which it does not take");
+            }
+        }
+        const XMLElement* note = child->ToElement();
+        if (note == nullptr) {
+            continue;
+        }
+        if (std::strcmp(note->Name(), "note") != 0) {
+            return reader.Fail(note->GetLineNum(), "unknown element <" + std::string(note->Name()) + "> in <layout>");
+        }
+        LayoutNoteDescription entry;
+        const char* type = nullptr;
+        if (!reader.CheckAttributes(note, {"type", "order", "position"}) || !reader.CheckNoContent(note) ||
+            !reader.Required(note, "type", &type) || !reader.Number(note, "type", 0, 4095, &entry.type) ||
+            !reader.Number(note, "order", -8, 7, &entry.order) ||
+            !reader.Number(note, "position", -32768, 32767, &entry.position)) {
+            return false;
+        }
+        layout.notes.push_back(entry);
+    }
+    score->layouts.push_back(std::move(layout));
+    return true;
+}
+
+bool ReadStaff(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
+{
+    StaffDescription staff;
+    staff.line = element->GetLineNum();
+    int style = 0;
+    int instrument = 0;
+    if (!reader.CheckAttributes(element, {"number", "name", "style", "layout", "midiMap", "instrument",
+                                          "transposeInterval", "transposeAlteration"}) ||
+        !reader.CheckNoContent(element) || !reader.Number(element, "number", 1, 32767, &staff.number) ||
+        !reader.Choice(element, "style", {"standard", "percussion", "tablature"}, &style) ||
+        !reader.Number(element, "layout", 1, 32767, &staff.layout) ||
+        !reader.Number(element, "midiMap", 0, 65535, &staff.midiMap) ||
+        !reader.Choice(element, "instrument", {"yes", "none"}, &instrument) ||
+        !reader.Number(element, "transposeInterval", -128, 127, &staff.interval) ||
+        !reader.Number(element, "transposeAlteration", -32, 31, &staff.alteration)) {
+        return false;
+    }
+    staff.notation = static_cast<Notation>(style);
+    staff.instrument = instrument == 0;
+    if (element->Attribute("name") != nullptr) {
+        std::string name;
+        if (!reader.HostText(element, "name", &name)) {
+            return false;
+        }
+        staff.name = name;
+    }
+    if (staff.layout != 0 && staff.notation != Notation::kPercussion) {
+        return reader.Fail(element, "has a layout, which only a percussion staff takes");
+    }
+    if (!staff.instrument && element->Attribute("midiMap") != nullptr) {
+        return reader.Fail(element, "has a MIDI map but no instrument definition to hold it");
+    }
+    bool narrow = staff.interval >= -32 && staff.interval <= 31;
+    bool wide = staff.alteration >= -8 && staff.alteration <= 7;
+    if (!narrow && !wide) {
+        return reader.Fail(element, "transposition is out of range: an interval beyond -32 to 31 takes an alteration "
+                             "from -8 to 7");
+    }
+    score->staves.push_back(staff);
+    return true;
+}
+
+bool ReadSelection(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
+{
+    if (score->selection) {
+        return reader.Fail(element, "is given twice");
+    }
+    SelectionDescription selection;
+    selection.line = element->GetLineNum();
+    if (!reader.CheckAttributes(element, {"staves", "measures"}) || !reader.CheckNoContent(element) ||
+        !reader.ParseRange(element, "staves", 32767, &selection.slots) ||
+        !reader.ParseRange(element, "measures", 32767, &selection.measures)) {
+        return false;
+    }
+    score->selection = selection;
+    return true;
+}
+
+bool ReadView(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
+{
+    if (score->view) {
+        return reader.Fail(element, "is given twice");
+    }
+    DocumentView view;
+    int scroll = view.pageView ? 0 : 1;
+    long zoom = view.zoom;
+    long page = view.page;
+    if (!reader.CheckAttributes(element, {"pageView", "zoom", "page"}) || !reader.CheckNoContent(element) ||
+        !reader.Choice(element, "pageView", {"yes", "no"}, &scroll) ||
+        !reader.Number(element, "zoom", 10, 800, &zoom) ||
+        !reader.Number(element, "page", 1, 32767, &page)) {
+        return false;
+    }
+    view.pageView = scroll == 0;
+    view.zoom = static_cast<int>(zoom);
+    view.page = static_cast<int>(page);
+    score->view = view;
+    return true;
+}
+
+bool ReadRecord(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
+{
+    RawRecord record;
+    record.line = element->GetLineNum();
+    const char* tag = nullptr;
+    if (!reader.CheckAttributes(element, {"tag", "key", "text"}) || !reader.Required(element, "tag", &tag)) {
+        return false;
+    }
+    long number = 0;
+    if (std::strlen(tag) == 4 && !(tag[0] == '0' && (tag[1] == 'x' || tag[1] == 'X'))) {
+        for (int i = 0; i < 4; ++i) {
+            record.tag = (record.tag << 8) | static_cast<unsigned char>(tag[i]);
+        }
+    } else if ((tag[0] == '0' && (tag[1] == 'x' || tag[1] == 'X')) && std::strlen(tag) <= 10 &&
+               ParseNumber(tag, &number)) {
+        record.tag = std::strtoul(tag + 2, nullptr, 16);
+    } else {
+        return reader.Fail(element, "tag=\"" + std::string(tag) + "\" is neither 4 characters nor a hexadecimal 0x...");
+    }
+
+    std::string key = element->Attribute("key") != nullptr ? element->Attribute("key") : "0";
+    for (char& c : key) {
+        c = c == ',' ? ' ' : c;
+    }
+    int count = 0;
+    size_t at = 0;
+    while ((at = key.find_first_not_of(' ', at)) != std::string::npos) {
+        size_t end = key.find(' ', at);
+        std::string part = key.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        long value = 0;
+        if (count == 4 || !ParseNumber(part.c_str(), &value) || value < 0 || value > 65535) {
+            return reader.Fail(element, "key=\"" + std::string(element->Attribute("key")) +
+                                     "\" is not one to four numbers from 0 to 65535");
+        }
+        record.key.SetNumber(count++, static_cast<unsigned>(value));
+        at = end;
+    }
+    if (count == 0) {
+        return reader.Fail(element, "key is empty");
+    }
+
+    const char* hex = element->GetText();
+    if (hex != nullptr && IsBlank(hex)) {
+        hex = nullptr;
+    }
+    if (element->Attribute("text") != nullptr) {
+        std::string text;
+        if (hex != nullptr || !reader.HostText(element, "text", &text)) {
+            return hex != nullptr ? reader.Fail(element, "has both text=\"...\" and bytes") : false;
+        }
+        record.bytes.assign(text.begin(), text.end());
+        record.bytes.push_back(0);
+    } else if (hex != nullptr) {
+        int high = -1;
+        for (const char* c = hex; *c != '\0'; ++c) {
+            if (std::isspace(static_cast<unsigned char>(*c))) {
+                continue;
+            }
+            int digit = HexDigit(*c);
+            if (digit < 0) {
+                return reader.Fail(element, "bytes: '" + std::string(1, *c) + "' is not a hexadecimal digit");
+            }
+            if (high < 0) {
+                high = digit;
+            } else {
+                record.bytes.push_back(static_cast<unsigned char>(high * 16 + digit));
+                high = -1;
+            }
+        }
+        if (high >= 0) {
+            return reader.Fail(element, "bytes: an odd number of hexadecimal digits");
+        }
+    }
+    for (const XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
+        if (const XMLElement* inner = child->ToElement()) {
+            return reader.Fail(inner->GetLineNum(), "unknown element <" + std::string(inner->Name()) + "> in <record>");
+        }
+    }
+    for (const RawRecord& other : score->rawRecords) {
+        if (other.tag == record.tag && other.key == record.key) {
+            return reader.Fail(element, "names the same record as line " + std::to_string(other.line));
+        }
+    }
+    score->rawRecords.push_back(std::move(record));
+    return true;
+}
+
+using ElementRead = bool (*)(ElementReader&, const XMLElement*, ScoreDescription*);
+
+bool ReadElement(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
+{
+    struct Handler {
+        const char* name;
+        ElementRead read;
+    };
+    static const Handler handlers[] = {
+        {"noteTypes", ReadNoteTypes}, {"midiMap", ReadMidiMap},     {"font", ReadFont},
+        {"measures", ReadMeasures},   {"layout", ReadLayout},       {"staff", ReadStaff},
+        {"selection", ReadSelection}, {"view", ReadView},           {"record", ReadRecord},
+    };
+    for (const Handler& handler : handlers) {
+        if (std::strcmp(handler.name, element->Name()) == 0) {
+            return handler.read(reader, element, score);
+        }
+    }
+    return reader.Fail(element->GetLineNum(), "unknown element <" + std::string(element->Name()) + ">");
+}
+
+}  // namespace
+
+bool IsWorkbenchDocument(const tinyxml2::XMLDocument& xml)
+{
+    const XMLElement* root = xml.RootElement();
+    return root != nullptr && std::strcmp(root->Name(), "document") == 0;
+}
+
+bool ReadWorkbenchDocument(const tinyxml2::XMLDocument& xml, ElementReader& reader, ScoreDescription* score)
+{
+    const XMLElement* root = xml.RootElement();
+    if (const XMLElement* other = root == nullptr ? nullptr : root->NextSiblingElement()) {
+        return reader.Fail(other->GetLineNum(), "a second top-level element <" + std::string(other->Name()) + ">");
+    }
+    if (!IsWorkbenchDocument(xml)) {
+        return reader.Fail(root == nullptr ? 1 : root->GetLineNum(), "the top-level element must be <document>");
+    }
+    if (!reader.CheckAttributes(root, {"name"}) || !reader.HostText(root, "name", &score->name)) {
+        return false;
+    }
+    for (const XMLNode* child = root->FirstChild(); child != nullptr; child = child->NextSibling()) {
+        if (const XMLElement* element = child->ToElement()) {
+            if (!ReadElement(reader, element, score)) {
+                return false;
+            }
+        } else if (const tinyxml2::XMLText* text = child->ToText()) {
+            if (!IsBlank(text->Value())) {
+                return reader.Fail(root, "holds text, which it does not take");
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace workbench

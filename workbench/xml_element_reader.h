@@ -1,0 +1,56 @@
+// Reading the attributes of XML elements with checks and messages that name
+// the file, the line and the element: what every XML document reader of the
+// workbench shares.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include <tinyxml2.h>
+
+#include "workbench/score_description.h"
+
+namespace workbench {
+
+// A whole number written in decimal or, after "0x", in hexadecimal.
+bool ParseNumber(const char* text, long* value);
+bool IsBlank(const char* text);
+// What tinyxml2's error means, in words.
+const char* DescribeXmlError(tinyxml2::XMLError error);
+
+class ElementReader {
+public:
+    // `folder` (a full Windows path) is where relative file paths start.
+    ElementReader(std::string fileName, std::string folder)
+        : _fileName(std::move(fileName)), _folder(std::move(folder))
+    {
+    }
+
+    // Each check answers false after recording the message "FILE:LINE: ...".
+    bool Fail(int line, const std::string& message);
+    bool Fail(const tinyxml2::XMLElement* element, const std::string& message);
+    const std::string& Error() const { return _error; }
+    const std::string& FileName() const { return _fileName; }
+
+    bool CheckAttributes(const tinyxml2::XMLElement* element, std::initializer_list<const char*> allowed);
+    // Neither elements nor text other than white space.
+    bool CheckNoContent(const tinyxml2::XMLElement* element);
+    bool Required(const tinyxml2::XMLElement* element, const char* attribute, const char** value);
+    // An absent attribute leaves `*value` as it was.
+    bool Number(const tinyxml2::XMLElement* element, const char* attribute, long min, long max, long* value);
+    bool Choice(const tinyxml2::XMLElement* element, const char* attribute, std::initializer_list<const char*> choices,
+                int* index);
+    // The attribute's UTF-8 text as the host's 8-bit text; empty when absent.
+    bool HostText(const tinyxml2::XMLElement* element, const char* attribute, std::string* text);
+    // The required attribute "file" as a full Windows path.
+    bool FilePath(const tinyxml2::XMLElement* element, std::string* path);
+    // "A" or "A-B", each from 1 to max.
+    bool ParseRange(const tinyxml2::XMLElement* element, const char* attribute, long max, Range* range);
+
+private:
+    std::string _fileName;
+    std::string _folder;
+    std::string _error;
+};
+
+}  // namespace workbench
