@@ -137,7 +137,7 @@ TEST(ScoreElements, TextExpressionsKeepTextsCategoriesAndEnclosures)
     EXPECT_EQ(Word(definition, 0), 2u);  // the staff name's block is 1
     EXPECT_EQ(Word(definition, 2), 5u);
     EXPECT_EQ(Word(definition, 10), 0x0800u);
-    EXPECT_EQ(Word(definition, 12), 2u);
+    EXPECT_EQ(Word(definition, 12), 1u);  // Arial
     EXPECT_EQ(Word(definition, 14), 18u);
     EXPECT_EQ(Word(definition, 24), 2u);
     EXPECT_EQ(Word(definition, 26), 4u);

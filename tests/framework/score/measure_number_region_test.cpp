@@ -164,7 +164,7 @@ TEST_F(Regions, SettersStoreTheirValuesInTheLayoutWithParts)
     EXPECT_FALSE(region.GetDisplayedNumber(4, &text));
     region.SetDoubleUp(true);
     EXPECT_TRUE(region.GetDisplayedNumber(4, &text));
-    EXPECT_STREQ(text.GetCString(), "000");
+    EXPECT_STREQ(text.GetCString(), "0000000");  // 4 - 3 + 5 counted from one
 }
 
 TEST_F(Regions, TheOlderLayoutServesOneFormattingAndRefusesTheRest)
