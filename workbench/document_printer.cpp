@@ -9,7 +9,6 @@
 #include "workbench/output.h"
 
 namespace workbench {
-namespace {
 
 std::string Hex(unsigned long value, int digits)
 {
@@ -17,6 +16,19 @@ std::string Hex(unsigned long value, int digits)
     std::snprintf(text, sizeof text, "0x%0*lX", digits, value);
     return text;
 }
+
+std::string HexBytes(const Bytes& bytes)
+{
+    std::string text;
+    for (unsigned char byte : bytes) {
+        char pair[4];
+        std::snprintf(pair, sizeof pair, " %02X", byte);
+        text += pair;
+    }
+    return text;
+}
+
+namespace {
 
 // A tag as its four characters when they are printable, else in hexadecimal.
 std::string TagName(unsigned long tag)
@@ -35,17 +47,6 @@ std::string TagName(unsigned long tag)
 std::string Range(unsigned first, unsigned last)
 {
     return first == last ? std::to_string(first) : std::to_string(first) + "-" + std::to_string(last);
-}
-
-std::string HexBytes(const Bytes& bytes)
-{
-    std::string text;
-    for (unsigned char byte : bytes) {
-        char pair[4];
-        std::snprintf(pair, sizeof pair, " %02X", byte);
-        text += pair;
-    }
-    return text;
 }
 
 // The fields the workbench gives meaning to, for records long enough to hold them.
@@ -81,6 +82,12 @@ std::string Decoded(unsigned long tag, const Bytes& bytes, unsigned long hostVer
         return "layout note: type " + std::to_string(word & 0x0FFF) + ", order " +
                std::to_string(static_cast<short>(word) >> 12) + ", staff position " +
                std::to_string(ReadS16(data, layout_note::kStaffPosition));
+    }
+    if (std::string numbers = DecodeMeasureNumberRecord(tag, bytes); !numbers.empty()) {
+        return numbers;
+    }
+    if (std::string expression = DecodeExpressionRecord(tag, bytes); !expression.empty()) {
+        return expression;
     }
     bool isText = (tag & 0xFFFF0000) == raw_text::kTagPrefix || tag == layout_name::kTag;
     if (isText && size > 0 && bytes.back() == 0) {

@@ -10,4 +10,14 @@ namespace workbench {
 
 std::string DescribeDocument(const Document& document, unsigned long hostVersion);
 
+// "0x" and the value in at least `digits` hexadecimal digits.
+std::string Hex(unsigned long value, int digits);
+// Each byte as a space and two hexadecimal digits.
+std::string HexBytes(const Bytes& bytes);
+
+// Friendly readings of the records of one concern, in the printer of their
+// own; empty for records of other tags or sizes.
+std::string DecodeMeasureNumberRecord(unsigned long tag, const Bytes& bytes);
+std::string DecodeExpressionRecord(unsigned long tag, const Bytes& bytes);
+
 }  // namespace workbench

@@ -1,6 +1,8 @@
 // Reading measures, regions and staves back out of a document's records.
 #include "workbench/document_queries.h"
 
+#include <windows.h>
+
 #include "host/record_bytes.h"
 #include "workbench/host_layouts.h"
 
@@ -55,6 +57,16 @@ int SlotOfStaff(const Document& document, int staff)
     for (size_t i = 0; i < document.staves.size(); ++i) {
         if (document.staves[i] == staff) {
             return static_cast<int>(i) + 1;
+        }
+    }
+    return 0;
+}
+
+short FontNumber(const Document& document, const char* name)
+{
+    for (size_t i = 0; name != nullptr && i < document.fonts.size(); ++i) {
+        if (!document.fonts[i].empty() && lstrcmpiA(document.fonts[i].c_str(), name) == 0) {
+            return static_cast<short>(i + 1);
         }
     }
     return 0;

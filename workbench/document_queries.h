@@ -21,6 +21,10 @@ bool IsRegionInDocument(const Document& document, const unsigned char* region);
 // The 1-based slot of the staff number in the global list; 0 when none.
 int SlotOfStaff(const Document& document, int staff);
 
+// The number of the document's font of that name, case ignored as Windows
+// does; 0 when there is none.
+short FontNumber(const Document& document, const char* name);
+
 // A raw text record's text up to its NUL; `found` false when there is none.
 std::string RawText(const Document& document, unsigned long tag, unsigned number, bool* found);
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "workbench/document_queries.h"
 #include "workbench/host_layouts.h"
 #include "workbench/host_services.h"
 #include "workbench/paths.h"
@@ -67,16 +68,7 @@ extern "C" short WINAPI HostGetDocumentPath(short document, FinPathSpec2009* pat
 extern "C" short WINAPI HostFontNameToNum(const char* name, long version)
 {
     Document* document = Workbench::Instance().Serve("FX_FontNameToNum", version);
-    if (document == nullptr || name == nullptr) {
-        return 0;
-    }
-    for (size_t i = 0; i < document->fonts.size(); ++i) {
-        // Windows font names ignore case.
-        if (!document->fonts[i].empty() && lstrcmpiA(document->fonts[i].c_str(), name) == 0) {
-            return static_cast<short>(i + 1);
-        }
-    }
-    return 0;
+    return document == nullptr ? 0 : FontNumber(*document, name);
 }
 
 extern "C" short WINAPI HostFontNumToName(short number, char* name, long version)

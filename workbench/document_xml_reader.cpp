@@ -3,7 +3,6 @@
 // description. The format is described in README.md.
 #include "workbench/document_xml_reader.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -13,20 +12,6 @@ namespace {
 
 using tinyxml2::XMLElement;
 using tinyxml2::XMLNode;
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 bool ReadNoteTypes(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
 {
@@ -294,26 +279,8 @@ bool ReadRecord(ElementReader& reader, const XMLElement* element, ScoreDescripti
         }
         record.bytes.assign(text.begin(), text.end());
         record.bytes.push_back(0);
-    } else if (hex != nullptr) {
-        int high = -1;
-        for (const char* c = hex; *c != '\0'; ++c) {
-            if (std::isspace(static_cast<unsigned char>(*c))) {
-                continue;
-            }
-            int digit = HexDigit(*c);
-            if (digit < 0) {
-                return reader.Fail(element, "bytes: '" + std::string(1, *c) + "' is not a hexadecimal digit");
-            }
-            if (high < 0) {
-                high = digit;
-            } else {
-                record.bytes.push_back(static_cast<unsigned char>(high * 16 + digit));
-                high = -1;
-            }
-        }
-        if (high >= 0) {
-            return reader.Fail(element, "bytes: an odd number of hexadecimal digits");
-        }
+    } else if (hex != nullptr && !reader.HexBytes(element, hex, &record.bytes)) {
+        return false;
     }
     for (const XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
         if (const XMLElement* inner = child->ToElement()) {
@@ -341,6 +308,8 @@ bool ReadElement(ElementReader& reader, const XMLElement* element, ScoreDescript
         {"noteTypes", ReadNoteTypes}, {"midiMap", ReadMidiMap},     {"font", ReadFont},
         {"measures", ReadMeasures},   {"layout", ReadLayout},       {"staff", ReadStaff},
         {"selection", ReadSelection}, {"view", ReadView},           {"record", ReadRecord},
+        {"measureNumbers", ReadMeasureNumbers}, {"category", ReadCategory},
+        {"textExpression", ReadTextExpression}, {"expression", ReadExpression},
     };
     for (const Handler& handler : handlers) {
         if (std::strcmp(handler.name, element->Name()) == 0) {

@@ -13,4 +13,12 @@ bool IsWorkbenchDocument(const tinyxml2::XMLDocument& xml);
 // On failure, `reader` holds the message.
 bool ReadWorkbenchDocument(const tinyxml2::XMLDocument& xml, ElementReader& reader, ScoreDescription* score);
 
+// Elements read in files of their own (document_xml_<concern>.cpp).
+bool ReadMeasureNumbers(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+bool ReadCategory(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+bool ReadTextExpression(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+bool ReadExpression(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+// An <enclosure>: the host's twelve bytes in hexadecimal.
+bool ReadEnclosure(ElementReader& reader, const tinyxml2::XMLElement* element, Bytes* bytes);
+
 }  // namespace workbench

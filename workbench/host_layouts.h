@@ -5,7 +5,9 @@
 #include "framework/data/region_layout.h"
 #include "framework/data/staff_layout.h"
 #include "framework/data/text_layout.h"
+#include "framework/score/expression_layout.h"
 #include "framework/score/measure_layout.h"
+#include "framework/score/measure_number_layout.h"
 
 namespace workbench {
 

@@ -37,6 +37,22 @@ unsigned BuildContext::PutTextBlock(unsigned rawTextKind, const std::string& tex
     return number;
 }
 
+bool ItemNumbers::Assign(BuildContext& context, int line, long* number)
+{
+    if (*number == 0) {
+        *number = _highest + 1;
+    }
+    if (*number > _max) {
+        return context.Fail(line, "<" + _element + "> needs a number: the one after the highest is beyond " +
+                                      std::to_string(_max));
+    }
+    if (!_used.insert(*number).second) {
+        return context.Fail(line, "<" + _element + "> number " + std::to_string(*number) + " is given twice");
+    }
+    _highest = *number > _highest ? *number : _highest;
+    return true;
+}
+
 bool BuildMeasures(BuildContext& context)
 {
     unsigned measure = 0;
@@ -93,7 +109,8 @@ std::unique_ptr<Document> BuildDocument(ScoreDescription score, const std::strin
         document->view = *score.view;
     }
     BuildContext context(score, *document, fileName, hostVersion);
-    if (!BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context)) {
+    if (!BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context) ||
+        !BuildMeasureNumbers(context) || !BuildExpressions(context)) {
         if (error != nullptr) {
             *error = context.Error();
         }

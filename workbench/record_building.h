@@ -3,6 +3,7 @@
 // text blocks, and the message of the first failure.
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "workbench/document.h"
@@ -40,10 +41,29 @@ private:
     unsigned _textBlocks = 0;
 };
 
+// Numbers the entries of one element: a number given is kept, 0 becomes the
+// next after the highest so far; each number is used once, up to `max`.
+class ItemNumbers {
+public:
+    ItemNumbers(const char* element, long max) : _element(element), _max(max) {}
+    // False, with the message in the context, when no number is left or the
+    // number is taken.
+    bool Assign(BuildContext& context, int line, long* number);
+
+private:
+    std::string _element;
+    long _max;
+    std::set<long> _used;
+    long _highest = 0;
+};
+
 // The builders of each part, in the order BuildDocument runs them.
 bool BuildMeasures(BuildContext& context);
 bool BuildLayouts(BuildContext& context);
 bool BuildStaves(BuildContext& context);
 bool BuildSelection(BuildContext& context);
+bool BuildMeasureNumbers(BuildContext& context);
+// Categories, text expression definitions and placed expressions.
+bool BuildExpressions(BuildContext& context);
 
 }  // namespace workbench

@@ -66,6 +66,77 @@ struct SelectionDescription {
     Range measures;
 };
 
+// A font of a record by the name of a <font>, with size and effect bits.
+struct FontSetting {
+    std::string name;
+    long size = 12;
+    long effects = 0;
+};
+
+// How measure numbers look in the score or in the parts. An empty enclosure
+// is twelve zero bytes.
+struct NumberFormatting {
+    std::optional<FontSetting> startFont;
+    std::optional<FontSetting> multipleFont;
+    std::optional<FontSetting> multiMeasureFont;
+    Bytes startEnclosure;
+    Bytes multipleEnclosure;
+    long startPosition = 0;
+    long multiplePosition = 0;
+    bool onSystemStart = false;
+    bool multiples = false;
+    bool hideFirst = false;
+    bool multiMeasureRanges = false;
+    bool topStaff = false;
+    bool bottomStaff = false;
+};
+
+struct MeasureNumberRegionDescription {
+    int line = 0;
+    long number = 0;  // 0: the next after the highest so far
+    Range measures;
+    long startNumber = 1;
+    long startChar = '0';
+    long base = 10;
+    bool doubleUp = false;
+    bool countFromOne = true;
+    bool noZero = false;
+    std::string prefix;  // 8-bit host texts of up to 23 characters
+    std::string suffix;
+    long id = 0;  // 0: the region's number
+    bool partsUseScore = true;
+    NumberFormatting score;
+    std::optional<NumberFormatting> parts;  // none: the score's
+};
+
+struct CategoryDescription {
+    int line = 0;
+    long number = 0;  // 0: the next after the highest so far
+    std::optional<FontSetting> font;
+    long alignment = 0;
+    long horizontalOffset = 0;
+    long verticalOffset = 0;
+};
+
+struct TextExpressionDescription {
+    int line = 0;
+    long number = 0;  // 0: the next after the highest so far
+    std::string text;  // 8-bit host text, text tags included
+    std::string description;
+    long category = 0;  // 0: none
+    unsigned rehearsalMark = 0;  // the style, 1 to 6; 0: no rehearsal mark
+    Bytes enclosure;  // empty: none
+};
+
+// An expression placed in a measure: a text expression, or (shape) something
+// that is none.
+struct PlacedExpressionDescription {
+    int line = 0;
+    long measure = 0;
+    long definition = 0;
+    bool shape = false;
+};
+
 struct ScoreDescription {
     std::string name;  // empty: the file's name
     std::string noteTypeFile;  // full Windows path; empty: the workbench's own
@@ -76,6 +147,10 @@ struct ScoreDescription {
     std::vector<StaffDescription> staves;  // in score order
     std::optional<SelectionDescription> selection;
     std::optional<DocumentView> view;
+    std::vector<MeasureNumberRegionDescription> measureNumberRegions;
+    std::vector<CategoryDescription> categories;
+    std::vector<TextExpressionDescription> textExpressions;
+    std::vector<PlacedExpressionDescription> expressions;
     std::vector<RawRecord> rawRecords;  // built last, over what the rest made
 };
 

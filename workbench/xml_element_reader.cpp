@@ -170,6 +170,34 @@ bool ElementReader::Choice(const tinyxml2::XMLElement* element, const char* attr
     return Fail(element, std::string(attribute) + "=\"" + text + "\" is not " + expected);
 }
 
+bool ElementReader::YesNo(const tinyxml2::XMLElement* element, const char* attribute, bool* value)
+{
+    int choice = *value ? 0 : 1;
+    if (!Choice(element, attribute, {"yes", "no"}, &choice)) {
+        return false;
+    }
+    *value = choice == 0;
+    return true;
+}
+
+bool ElementReader::Font(const tinyxml2::XMLElement* element, const char* nameAttribute,
+                         std::optional<FontSetting>* font)
+{
+    FontSetting setting;
+    if (!HostText(element, nameAttribute, &setting.name) || !Number(element, "size", 1, 32767, &setting.size) ||
+        !Number(element, "effects", 0, 65535, &setting.effects)) {
+        return false;
+    }
+    if (setting.name.empty()) {
+        if (element->Attribute("size") != nullptr || element->Attribute("effects") != nullptr) {
+            return Fail(element, "has a font size or effects but no font \"" + std::string(nameAttribute) + "\"");
+        }
+        return true;
+    }
+    *font = setting;
+    return true;
+}
+
 // The file is UTF-8; the host's texts are 8-bit, in the Windows Latin 1 code page.
 bool ElementReader::HostText(const tinyxml2::XMLElement* element, const char* attribute, std::string* text)
 {
@@ -204,6 +232,48 @@ bool ElementReader::FilePath(const tinyxml2::XMLElement* element, std::string* p
     *path = PathBeside(_folder, file);
     if (path->empty()) {
         return Fail(element, "file=\"" + std::string(file) + "\" cannot be made a full path");
+    }
+    return true;
+}
+
+namespace {
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+}  // namespace
+
+bool ElementReader::HexBytes(const tinyxml2::XMLElement* element, const char* hex, Bytes* bytes)
+{
+    int high = -1;
+    for (const char* c = hex; *c != '\0'; ++c) {
+        if (std::isspace(static_cast<unsigned char>(*c))) {
+            continue;
+        }
+        int digit = HexDigit(*c);
+        if (digit < 0) {
+            return Fail(element, "bytes: '" + std::string(1, *c) + "' is not a hexadecimal digit");
+        }
+        if (high < 0) {
+            high = digit;
+        } else {
+            bytes->push_back(static_cast<unsigned char>(high * 16 + digit));
+            high = -1;
+        }
+    }
+    if (high >= 0) {
+        return Fail(element, "bytes: an odd number of hexadecimal digits");
     }
     return true;
 }

@@ -44,6 +44,13 @@ public:
     bool HostText(const tinyxml2::XMLElement* element, const char* attribute, std::string* text);
     // The required attribute "file" as a full Windows path.
     bool FilePath(const tinyxml2::XMLElement* element, std::string* path);
+    // "yes" or "no"; an absent attribute leaves `*value` as it was.
+    bool YesNo(const tinyxml2::XMLElement* element, const char* attribute, bool* value);
+    // A font by the name in `nameAttribute` (none: the font stays unset), with
+    // the attributes "size" and "effects".
+    bool Font(const tinyxml2::XMLElement* element, const char* nameAttribute, std::optional<FontSetting>* font);
+    // Pairs of hexadecimal digits, white space anywhere between the pairs.
+    bool HexBytes(const tinyxml2::XMLElement* element, const char* hex, Bytes* bytes);
     // "A" or "A-B", each from 1 to max.
     bool ParseRange(const tinyxml2::XMLElement* element, const char* attribute, long max, Range* range);
 
