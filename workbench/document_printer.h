@@ -10,4 +10,10 @@ namespace workbench {
 
 std::string DescribeDocument(const Document& document, unsigned long hostVersion);
 
+// Measures and cells (measure_printer.cpp): a measure or independent key
+// record in words, empty for records of other tags; the layers shown, the
+// cells' music and the frames still out, as lines.
+std::string DescribeScoreRecord(unsigned long tag, const Bytes& bytes);
+std::string DescribeMusic(const Document& document);
+
 }  // namespace workbench

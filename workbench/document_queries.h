@@ -21,6 +21,11 @@ bool IsRegionInDocument(const Document& document, const unsigned char* region);
 // The 1-based slot of the staff number in the global list; 0 when none.
 int SlotOfStaff(const Document& document, int staff);
 
+// The staff number of a staff position key (staff, measure, 32-bit
+// position) when that staff is in the document and the measure exists; 0
+// otherwise.
+int StaffAtPosition(const Document& document, const RecordKey& key);
+
 // A raw text record's text up to its NUL; `found` false when there is none.
 std::string RawText(const Document& document, unsigned long tag, unsigned number, bool* found);
 

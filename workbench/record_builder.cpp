@@ -37,21 +37,6 @@ unsigned BuildContext::PutTextBlock(unsigned rawTextKind, const std::string& tex
     return number;
 }
 
-bool BuildMeasures(BuildContext& context)
-{
-    unsigned measure = 0;
-    for (const MeasureRun& run : context.score.measures) {
-        for (long i = 0; i < run.count; ++i) {
-            Bytes bytes(measure_record::kSize, 0);
-            WriteU16(bytes.data(), measure_record::kKey, run.keyWord);
-            WriteU16(bytes.data(), measure_record::kBeats, static_cast<unsigned>(run.beats));
-            WriteU16(bytes.data(), measure_record::kBeatDuration, static_cast<unsigned>(run.beatDuration));
-            context.Put(measure_record::kTag, RecordKey::FromNumbers(++measure), std::move(bytes));
-        }
-    }
-    return true;
-}
-
 bool BuildSelection(BuildContext& context)
 {
     long measures = 0;
@@ -93,7 +78,8 @@ std::unique_ptr<Document> BuildDocument(ScoreDescription score, const std::strin
         document->view = *score.view;
     }
     BuildContext context(score, *document, fileName, hostVersion);
-    if (!BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context)) {
+    if (!BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context) ||
+        !BuildCells(context)) {
         if (error != nullptr) {
             *error = context.Error();
         }

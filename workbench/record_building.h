@@ -45,5 +45,7 @@ bool BuildMeasures(BuildContext& context);
 bool BuildLayouts(BuildContext& context);
 bool BuildStaves(BuildContext& context);
 bool BuildSelection(BuildContext& context);
+// Cells' own keys and music; after the staves and measures.
+bool BuildCells(BuildContext& context);
 
 }  // namespace workbench
