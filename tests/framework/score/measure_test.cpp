@@ -1,0 +1,208 @@
+// FCMeasure and FCMeasures against measures the workbench built from a
+// document file: time signature texts, show states, positioning, barlines,
+// full names by host version, Save folding in the owned objects, and
+// regions with missing measures.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/data/music_region.h"
+#include "framework/data/string.h"
+#include "framework/score/measure.h"
+#include "framework/score/measures.h"
+#include "host/finale_version.h"
+#include "host/record_bytes.h"
+#include "tests/framework/score/score_documents.h"
+
+namespace {
+
+constexpr unsigned long kMeasureTag = 0x534F4D53;
+
+std::string Text(const FCTimeSignature* time)
+{
+    FCString text("stale");
+    time->MakeString(&text);
+    return text.GetCString();
+}
+
+// The word at `offset` of the measure record the host holds.
+unsigned HostWord(const workbench::Document& document, unsigned measure, int offset)
+{
+    const workbench::Bytes* record = document.records.Find(kMeasureTag, workbench::RecordKey::FromNumbers(measure));
+    EXPECT_NE(record, nullptr);
+    return record == nullptr ? 0xDEAD : ReadU16(record->data(), offset);
+}
+
+TEST(Measure, TimeSignatureTexts)
+{
+    OpenMeasures();
+    FCMeasure measure;
+    ASSERT_TRUE(measure.Load(1));
+    EXPECT_EQ(Text(measure.GetTimeSignature()), "4/4");
+    ASSERT_TRUE(measure.Load(3));
+    EXPECT_EQ(Text(measure.GetTimeSignature()), "6/8");
+    EXPECT_EQ(measure.GetTimeSignature()->GetBeatDuration(), 512);
+    ASSERT_TRUE(measure.Load(4));
+    EXPECT_EQ(Text(measure.GetTimeSignature()), "2/4");
+    EXPECT_EQ(Text(measure.GetTimeSignatureForDisplay()), "4/4");
+    // No second time signature in measure 5.
+    ASSERT_TRUE(measure.Load(5));
+    EXPECT_EQ(Text(measure.GetTimeSignatureForDisplay()), "???");
+
+    FCTimeSignature time;
+    time.SetBeats(2);
+    time.SetBeatDuration(1536);
+    EXPECT_EQ(Text(&time), "6/8");
+    time.SetCompositeBottom(true);
+    EXPECT_EQ(Text(&time), "???");
+    time.SetCompositeBottom(false);
+    time.SetCompositeTop(true);
+    EXPECT_EQ(Text(&time), "???");
+    time.SetCompositeTop(false);
+    time.SetBeatDuration(0);
+    EXPECT_EQ(Text(&time), "???");
+}
+
+TEST(Measure, ShowStatesPositioningAndBarlinesReadAndWriteTheirCodes)
+{
+    OpenMeasures();
+    FCMeasure measure;
+    ASSERT_TRUE(measure.Load(6));
+    EXPECT_EQ(measure.GetShowKeySignature(), FCMeasure::SHOWSTATE_ALWAYS);
+    EXPECT_EQ(measure.GetShowTimeSignature(), FCMeasure::SHOWSTATE_NEVER);
+    EXPECT_EQ(measure.GetPositioningNotesMode(), FCMeasure::POSITIONING_MANUAL);
+    EXPECT_EQ(measure.GetBarline(), FCMeasure::BARLINE_FINAL);
+    EXPECT_EQ(measure.GetLeftBarline(), FCMeasure::BARLINE_DOUBLE);
+    ASSERT_TRUE(measure.Load(7));
+    EXPECT_EQ(measure.GetShowKeySignature(), FCMeasure::SHOWSTATE_NEVER);
+    EXPECT_EQ(measure.GetShowTimeSignature(), FCMeasure::SHOWSTATE_ALWAYS);
+    EXPECT_EQ(measure.GetPositioningNotesMode(), FCMeasure::POSITIONING_BEATCHART);
+    ASSERT_TRUE(measure.Load(1));
+    EXPECT_EQ(measure.GetShowKeySignature(), FCMeasure::SHOWSTATE_IFNEEDED);
+    EXPECT_EQ(measure.GetPositioningNotesMode(), FCMeasure::POSITIONING_TIMESIG);
+    EXPECT_EQ(measure.GetBarline(), FCMeasure::BARLINE_DEFAULT);
+    EXPECT_EQ(measure.GetLeftBarline(), FCMeasure::BARLINE_DEFAULT);
+    // Codes beyond the styles (9) and an unknown positioning code (3).
+    ASSERT_TRUE(measure.Load(10));
+    EXPECT_EQ(measure.GetBarline(), FCMeasure::BARLINE_DEFAULT);
+    EXPECT_EQ(measure.GetLeftBarline(), 8);
+    EXPECT_EQ(measure.GetPositioningNotesMode(), FCMeasure::POSITIONING_BEATCHART);
+
+    workbench::Document& document = OpenMeasures();
+    ASSERT_TRUE(measure.Load(6));
+    measure.SetShowKeySignature(FCMeasure::SHOWSTATE_NEVER);
+    measure.SetShowTimeSignature(FCMeasure::SHOWSTATE_IFNEEDED);
+    measure.SetShowTimeSignature(static_cast<FCMeasure::SHOW_STATES>(3));
+    measure.SetPositioningNotesMode(FCMeasure::POSITIONING_TIMESIG);
+    measure.SetPositioningNotesMode(static_cast<FCMeasure::POSITIONING_MODES>(3));
+    measure.SetBarline(FCMeasure::BARLINE_DASHED);
+    measure.SetBarline(static_cast<FCMeasure::BARLINE_STYLES>(7));
+    measure.SetLeftBarline(FCMeasure::BARLINE_NONE);
+    measure.SetLeftBarline(FCMeasure::BARLINE_UNKNOWN);
+    ASSERT_TRUE(measure.Save());
+    // Key: state 2 set, state 1 cleared; time: both cleared; the full names
+    // bit stays.
+    EXPECT_EQ(HostWord(document, 6, 8), 0x0820u);
+    EXPECT_EQ(HostWord(document, 6, 10), 0x0050u);
+    EXPECT_EQ(HostWord(document, 6, 16), 0x0010u);
+    measure.SetPositioningNotesMode(FCMeasure::POSITIONING_MANUAL);
+    measure.SetShowKeySignature(FCMeasure::SHOWSTATE_ALWAYS);
+    ASSERT_TRUE(measure.Save());
+    EXPECT_EQ(HostWord(document, 6, 8), 0x0804u);
+    EXPECT_EQ(HostWord(document, 6, 10), 0x0850u);
+    EXPECT_EQ(measure.GetPositioningNotesMode(), FCMeasure::POSITIONING_MANUAL);
+}
+
+TEST(Measure, FullNamesOnlyFromHostVersion16)
+{
+    workbench::Document& document = OpenMeasures();
+    FCMeasure measure;
+    ASSERT_TRUE(measure.Load(6));
+    SetFinaleFrameworkVersion(0x0F000200);
+    EXPECT_FALSE(measure.GetShowFullNames());
+    measure.SetShowFullNames(false);
+    ASSERT_TRUE(measure.Save());
+    EXPECT_EQ(HostWord(document, 6, 8) & 0x0800, 0x0800u);
+    SetFinaleFrameworkVersion(0x10000000);
+    EXPECT_TRUE(measure.GetShowFullNames());
+    measure.SetShowFullNames(false);
+    EXPECT_FALSE(measure.GetShowFullNames());
+    ASSERT_TRUE(measure.Save());
+    EXPECT_EQ(HostWord(document, 6, 8) & 0x0800, 0u);
+    SetFinaleFrameworkVersion(0x0F000200);
+}
+
+TEST(Measure, SaveFoldsInTheSignaturesHandedOut)
+{
+    workbench::Document& document = OpenMeasures();
+    FCMeasure measure;
+    ASSERT_TRUE(measure.Load(1));
+    measure.GetKeySignature()->SetKeyID(0x0002);
+    // Loading another measure refreshes what was handed out, so that no
+    // measure's key is saved into another.
+    ASSERT_TRUE(measure.Load(4));
+    EXPECT_EQ(measure.GetKeySignature()->GetKeyID(), 0x0007);
+    FCTimeSignature* time = measure.GetTimeSignature();
+    time->SetBeats(3);
+    time->SetBeatDuration(999);
+    time->SetCompositeBottom(true);
+    ASSERT_TRUE(measure.Save());
+    EXPECT_EQ(HostWord(document, 4, 2), 0x0007u);
+    EXPECT_EQ(HostWord(document, 4, 4), 3u);
+    EXPECT_EQ(HostWord(document, 4, 6), 1024u);
+    // The second time signature was never asked for.
+    EXPECT_EQ(HostWord(document, 4, 12), 4u);
+    EXPECT_EQ(HostWord(document, 4, 14), 1024u);
+
+    measure.GetKeySignature()->SetKeyID(0x01FE);
+    time->SetCompositeBottom(false);
+    time->SetCompositeTop(true);
+    time->SetBeats(9);
+    measure.GetTimeSignatureForDisplay()->SetBeats(5);
+    measure.GetTimeSignatureForDisplay()->SetBeatDuration(512);
+    ASSERT_TRUE(measure.Save());
+    EXPECT_EQ(HostWord(document, 4, 2), 0x01FEu);
+    EXPECT_EQ(HostWord(document, 4, 4), 3u);
+    EXPECT_EQ(HostWord(document, 4, 6), 999u);
+    EXPECT_EQ(HostWord(document, 4, 12), 5u);
+    EXPECT_EQ(HostWord(document, 4, 14), 512u);
+
+    // A clone takes the record as copied, not the signatures of its source.
+    std::unique_ptr<__FCBaseData> clone(measure.CreateClone());
+    ASSERT_NE(clone, nullptr);
+    auto* copy = static_cast<FCMeasure*>(clone.get());
+    EXPECT_EQ(copy->GetItemNo(), 4);
+    EXPECT_EQ(copy->GetKeySignature()->GetKeyID(), 0x01FE);
+    EXPECT_EQ(copy->GetTimeSignature()->GetBeats(), 3);
+}
+
+TEST(Measures, LoadRegionSkipsMeasuresThatDoNotLoad)
+{
+    OpenMeasures();
+    FCMusicRegion region;
+    region.SetStartMeasure(6);
+    region.SetEndMeasure(11);
+    FCMeasures measures;
+    measures.LoadRegion(&region);
+    measures.LoadRegion(&region);
+    std::vector<int> numbers;
+    for (int i = 0; i < measures.GetCount(); ++i) {
+        auto* measure = dynamic_cast<FCMeasure*>(measures.GetItemAt(i));
+        ASSERT_NE(measure, nullptr);
+        numbers.push_back(measure->GetItemNo());
+    }
+    EXPECT_EQ(numbers, (std::vector<int>{6, 7, 10}));
+    EXPECT_EQ(static_cast<FCMeasure*>(measures.GetItemAt(0))->GetBarline(), FCMeasure::BARLINE_FINAL);
+    EXPECT_STREQ(measures.ClassName(), "FCMeasures");
+
+    region.SetStartMeasure(8);
+    region.SetEndMeasure(9);
+    measures.LoadRegion(&region);
+    EXPECT_EQ(measures.GetCount(), 0);
+    measures.LoadRegion(nullptr);
+    EXPECT_EQ(measures.GetCount(), 0);
+}
+
+}  // namespace
