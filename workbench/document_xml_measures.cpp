@@ -99,7 +99,7 @@ bool ReadLayer(ElementReader& reader, const XMLElement* element, CellDescription
     }
     std::vector<long>& durations = cell->layers[static_cast<int>(number) - 1];
     if (!durations.empty()) {
-        return reader.Fail(element, "layer " + std::to_string(number) + " is given twice");
+        return reader.Fail(element, "number " + std::to_string(number) + " is given twice");
     }
     std::string written(entries);
     for (char& c : written) {
