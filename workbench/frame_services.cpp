@@ -21,8 +21,9 @@ std::vector<std::unique_ptr<Frame>>::iterator FindFrame(const void* record, Docu
 {
     for (const auto& document : Workbench::Instance().Documents()) {
         auto& frames = document->framesOut;
-        auto found = std::find_if(frames.begin(), frames.end(),
-                                  [record](const std::unique_ptr<Frame>& frame) { return frame->record.data() == record; });
+        auto found = std::find_if(frames.begin(), frames.end(), [record](const std::unique_ptr<Frame>& frame) {
+            return frame->record.data() == record;
+        });
         if (found != frames.end()) {
             *owner = document.get();
             return found;

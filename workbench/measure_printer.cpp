@@ -31,8 +31,10 @@ std::string Key(unsigned keyWord)
     }
     const int accidentals = static_cast<signed char>(keyWord & 0xFF);
     const int count = accidentals < 0 ? -accidentals : accidentals;
-    std::string text = count == 0 ? "no accidentals"
-                                  : std::to_string(count) + (accidentals < 0 ? " flat" : " sharp") + (count > 1 ? "s" : "");
+    std::string text = "no accidentals";
+    if (count != 0) {
+        text = std::to_string(count) + (accidentals < 0 ? " flat" : " sharp") + (count > 1 ? "s" : "");
+    }
     return std::string(hex) + " (" + text + ", " + Word(kModeWords, mode) + ")";
 }
 
@@ -86,9 +88,10 @@ std::string DescribeScoreRecord(unsigned long tag, const Bytes& bytes)
     if (tag == measure_record::kTag && bytes.size() >= static_cast<size_t>(measure_record::kSize)) {
         return Measure(bytes.data());
     }
-    if (tag == independent_cell_detail::kTag && bytes.size() >= static_cast<size_t>(independent_cell_detail::kSize)) {
-        const bool own = (ReadU16(bytes.data(), independent_cell_detail::kFlags) & independent_cell_detail::kHasKey) != 0;
-        return "independent cell detail: key " + Key(ReadU16(bytes.data(), independent_cell_detail::kKey)) +
+    using namespace independent_cell_detail;
+    if (tag == kTag && bytes.size() >= static_cast<size_t>(kSize)) {
+        const bool own = (ReadU16(bytes.data(), kFlags) & kHasKey) != 0;
+        return "independent cell detail: key " + Key(ReadU16(bytes.data(), kKey)) +
                (own ? ", the cell's own" : ", not in effect");
     }
     return "";

@@ -57,8 +57,11 @@ extern "C" short WINAPI HostLoadEData(unsigned long tag, void* key, void* buffer
     // The staff in effect at a cell position is the staff itself, unless
     // the document holds a record for that position.
     const int staff = tag == staff_record::kSpecTag ? StaffAtPosition(*document, RecordKey::FromMemory(key)) : 0;
-    return staff != 0 && document->records.Load(staff_record::kTag, RecordKey::FromNumbers(static_cast<unsigned>(staff)),
-                                                buffer, size)
+    if (staff == 0) {
+        return 0;
+    }
+    return document->records.Load(staff_record::kTag, RecordKey::FromNumbers(static_cast<unsigned>(staff)), buffer,
+                                  size)
                ? 1
                : 0;
 }

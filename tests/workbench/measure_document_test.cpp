@@ -31,6 +31,11 @@ std::string ErrorOf(const std::string& body)
     return error;
 }
 
+RecordKey Key(unsigned a, unsigned b = 0)
+{
+    return RecordKey::FromNumbers(a, b);
+}
+
 // The record's 16-bit words, for records that exist.
 std::vector<unsigned> Words(const Document& document, unsigned long tag, unsigned a, unsigned b = 0)
 {
@@ -49,7 +54,8 @@ TEST(MeasureDocuments, MeasuresCarryEveryFieldInTheHostsCodes)
         Read("  <measures count=\"2\" time=\"3/8\" key=\"-4\" mode=\"minor\" displayTime=\"6/8\" barline=\"thick\"\n"
              "            leftBarline=\"final\" showKey=\"never\" showTime=\"always\" positioning=\"beatChart\"\n"
              "            fullNames=\"yes\"/>\n"
-             "  <measures count=\"1\" ownKey=\"9\" key=\"-1\" showKey=\"always\" showTime=\"never\" positioning=\"manual\"/>\n"
+             "  <measures count=\"1\" ownKey=\"9\" key=\"-1\" showKey=\"always\" showTime=\"never\"\n"
+             "            positioning=\"manual\"/>\n"
              "  <measures count=\"1\" fullNames=\"no\" barline=\"default\"/>\n",
              &error);
     ASSERT_NE(document, nullptr) << error;
@@ -61,10 +67,10 @@ TEST(MeasureDocuments, MeasuresCarryEveryFieldInTheHostsCodes)
     // What the documents before these fields made stays the same.
     EXPECT_EQ(Words(*document, kMeasureTag, 4), (std::vector<unsigned>{0, 0, 4, 1024, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 
-    EXPECT_EQ(workbench::DescribeScoreRecord(kMeasureTag, *document->records.Find(kMeasureTag, RecordKey::FromNumbers(1))),
+    EXPECT_EQ(workbench::DescribeScoreRecord(kMeasureTag, *document->records.Find(kMeasureTag, Key(1))),
               "measure: 3 beats of 512, key 0x01FC (4 flats, minor), shown as 6 beats of 512, positioning beatChart, "
               "key shown never, time shown always, full names, barline thick, left barline final");
-    EXPECT_EQ(workbench::DescribeScoreRecord(kMeasureTag, *document->records.Find(kMeasureTag, RecordKey::FromNumbers(3))),
+    EXPECT_EQ(workbench::DescribeScoreRecord(kMeasureTag, *document->records.Find(kMeasureTag, Key(3))),
               "measure: 4 beats of 1024, key 0x09FF (own key 9), positioning manual, key shown always, "
               "time shown never");
     Bytes odd(26, 0);
@@ -99,7 +105,7 @@ TEST(MeasureDocuments, CellsMakeKeyRecordsAndMusicOnStavesThatAllowThem)
     }
     EXPECT_FALSE(document->records.Contains(kDetailTag, RecordKey::FromNumbers(2, 4)));
     EXPECT_FALSE(document->records.Contains(kDetailTag, RecordKey::FromNumbers(6, 4)));
-    EXPECT_EQ(workbench::DescribeScoreRecord(kDetailTag, *document->records.Find(kDetailTag, RecordKey::FromNumbers(2, 1))),
+    EXPECT_EQ(workbench::DescribeScoreRecord(kDetailTag, *document->records.Find(kDetailTag, Key(2, 1))),
               "independent cell detail: key 0x0101 (1 sharp, minor), the cell's own");
 
     EXPECT_EQ(document->music.size(), 7u);
@@ -137,24 +143,29 @@ TEST(MeasureDocuments, RefusesMeasuresAndCellsThatDoNotFit)
               "t.xml:2: <measures> positioning=\"even\" is not manual, timeSignature or beatChart");
 
     const std::string score = "  <measures count=\"2\"/>\n  <staff number=\"3\"/>\n";
-    EXPECT_EQ(ErrorOf(score + "  <cell staff=\"4\" measures=\"1\" key=\"1\"/>\n"), "t.xml:4: <cell> staff 4 is not defined");
+    EXPECT_EQ(ErrorOf(score + "  <cell staff=\"4\" measures=\"1\" key=\"1\"/>\n"),
+              "t.xml:4: <cell> staff 4 is not defined");
     EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"2-3\" key=\"1\"/>\n"),
               "t.xml:4: <cell> measures go beyond the 2 measures");
-    EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"1-2\" key=\"1\"/>\n  <cell staff=\"3\" measures=\"2\" key=\"2\"/>\n"),
+    EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"1-2\" key=\"1\"/>\n"
+                              "  <cell staff=\"3\" measures=\"2\" key=\"2\"/>\n"),
               "t.xml:5: <cell> staff 3 in measure 2 is given twice");
-    EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"1\"/>\n"), "t.xml:4: <cell> has neither a key nor a layer");
+    EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"1\"/>\n"),
+              "t.xml:4: <cell> has neither a key nor a layer");
     EXPECT_EQ(ErrorOf(score + "  <cell measures=\"1\" key=\"1\"/>\n"), "t.xml:4: <cell> needs the attribute \"staff\"");
     EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"1\">\n    <note/>\n  </cell>\n"),
               "t.xml:5: unknown element <note> in <cell>");
     EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"1\">q</cell>\n"),
               "t.xml:4: <cell> holds text, which it does not take");
-    EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"1\">\n    <layer number=\"5\" entries=\"q\"/>\n  </cell>\n"),
+    EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"1\">\n    <layer number=\"5\" entries=\"q\"/>\n"
+                              "  </cell>\n"),
               "t.xml:5: <layer> number=\"5\" is not a whole number from 1 to 4");
     EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"1\">\n    <layer number=\"1\" entries=\"q\"/>\n"
                               "    <layer number=\"1\" entries=\"h\"/>\n  </cell>\n"),
               "t.xml:6: <layer> number 1 is given twice");
-    const std::string badEntry = "t.xml:5: <layer> entries: \"%\" is neither a note value (w, h, q, e, s, t, dots after it) "
-                                 "nor a duration from 1 to 65535";
+    const std::string badEntry =
+        "t.xml:5: <layer> entries: \"%\" is neither a note value (w, h, q, e, s, t, dots after it) nor a duration "
+        "from 1 to 65535";
     for (const char* entry : {"x", "q:", "0", "65536", "qq"}) {
         std::string wanted = badEntry;
         wanted.replace(wanted.find('%'), 1, entry);
@@ -162,7 +173,8 @@ TEST(MeasureDocuments, RefusesMeasuresAndCellsThatDoNotFit)
                           "\"/>\n  </cell>\n"),
                   wanted);
     }
-    EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"1\">\n    <layer number=\"1\" entries=\" \"/>\n  </cell>\n"),
+    EXPECT_EQ(ErrorOf(score + "  <cell staff=\"3\" measures=\"1\">\n    <layer number=\"1\" entries=\" \"/>\n"
+                              "  </cell>\n"),
               "t.xml:5: <layer> has no entries");
     for (const char* layers : {"5", "12", "1,1", "1;2"}) {
         EXPECT_EQ(ErrorOf("  <view layers=\"" + std::string(layers) + "\"/>\n"),
