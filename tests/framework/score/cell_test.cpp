@@ -8,7 +8,6 @@
 
 #include "framework/data/cell.h"
 #include "framework/data/string.h"
-#include "framework/score/independent_cell_detail.h"
 #include "framework/score/key_signature.h"
 #include "host/service_wrappers.h"
 #include "tests/framework/score/score_documents.h"
@@ -56,15 +55,6 @@ TEST(Cell, KeyFromTheCellsOwnRecordOrFromItsMeasure)
     cell.SetMeasure(2);
     EXPECT_EQ(cell.GetKeySignature()->GetKeyID(), 0x0002);
     EXPECT_EQ(TakeHostCalls(), (Calls{"FX_LoadEData SOSC 3.2.0.0 114", "FX_LoadEData dtFL 3.2.0.0 10"}));
-
-    FCIndependentCellDetail detail;
-    detail.ConnectCell(&own);
-    ASSERT_TRUE(detail.LoadFirst());
-    EXPECT_EQ(detail.GetKeySignatureID(), 0x0002);
-    EXPECT_TRUE(detail.GetHasKeySignature());
-    EXPECT_EQ(detail.DataSizeSave(), 10);
-    EXPECT_FALSE(detail.LoadNext());
-    EXPECT_STREQ(detail.ClassName(), "FCIndependentCellDetail");
 }
 
 TEST(Cell, EntryDurationOverTheChosenLayers)
