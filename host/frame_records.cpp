@@ -10,7 +10,6 @@ long _LoadedTGFCounter = 0;
 bool _CanAddNoteRecordToRests = true;
 
 namespace {
-
 unsigned char* NoteSlot(unsigned char* entry, int slot)
 {
     return entry + frame_entry::kNotes + slot * frame_entry::kNoteSlotSize;
