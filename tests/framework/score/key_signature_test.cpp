@@ -100,6 +100,7 @@ TEST(KeySignature, IdentityComparesModeRootAndAccidentals)
     // A value object: no record of its own, the word as its data.
     EXPECT_EQ(a.Tag(), 0u);
     EXPECT_FALSE(a.LoadFirst());
+    b.SetKeyID(0x0305);
     std::unique_ptr<__FCBaseData> clone(b.CreateClone());
     ASSERT_NE(clone, nullptr);
     EXPECT_EQ(static_cast<FCKeySignature*>(clone.get())->GetKeyID(), 0x0305);
