@@ -1,5 +1,5 @@
-// The workbench's services on the cells' music: layers shown, and frames
-// handed out, measured and taken back.
+// The workbench's services on the cells' music: frames handed out, measured
+// and taken back. The layers shown are read through FCCell.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -17,8 +17,7 @@ constexpr long kVersion = 0x0F000200;
 
 const char kScore[] =
     "<measures count='2'/><staff number='4'/><staff number='9' independentKeys='yes'/>"
-    "<cell staff='9' measures='2'><layer number='1' entries='q e 100'/><layer number='3' entries='w'/></cell>"
-    "<view layers='2 3'/>";
+    "<cell staff='9' measures='2'><layer number='1' entries='q e 100'/><layer number='3' entries='w'/></cell>";
 
 unsigned Word(const void* record, int offset)
 {
@@ -29,18 +28,6 @@ unsigned Word(const void* record, int offset)
 unsigned long Long(const void* record, int offset)
 {
     return Word(record, offset) | (static_cast<unsigned long>(Word(record, offset + 2)) << 16);
-}
-
-TEST(FrameServices, LayersShownFollowTheView)
-{
-    OpenOnly(kScore);
-    std::string shown;
-    for (short layer = -1; layer <= 4; ++layer) {
-        shown += std::to_string(HostGetShowLayer(layer, kVersion));
-    }
-    EXPECT_EQ(shown, "001100");
-    OpenOnly("<staff/>");
-    EXPECT_EQ(HostGetShowLayer(3, kVersion), 1);
 }
 
 TEST(FrameServices, FramesAreHandedOutMeasuredAndTakenBackOnce)
@@ -64,6 +51,8 @@ TEST(FrameServices, FramesAreHandedOutMeasuredAndTakenBackOnce)
     EXPECT_EQ(HostLoadTGF(0, 2, 2, 1, 1, kVersion), nullptr);
     EXPECT_EQ(HostLoadTGF(0, 3, 2, 0, 1, kVersion), nullptr);
     EXPECT_EQ(HostLoadTGF(1, 2, 2, 0, 1, kVersion), nullptr);
+    // Layers the host does not have are never shown.
+    EXPECT_EQ(HostGetShowLayer(-1, kVersion) + HostGetShowLayer(4, kVersion), 0);
     void* whole = HostLoadTGF(0, 2, 2, 2, 1, kVersion);
     ASSERT_NE(whole, nullptr);
     EXPECT_NE(whole, frame);
