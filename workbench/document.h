@@ -4,8 +4,10 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "workbench/document_store.h"
@@ -34,6 +36,25 @@ struct DocumentView {
     int page = 1;
     int measure = 1;  // the measure and staff scrolled to
     int staff = 0;
+    unsigned shownLayers = 0xF;  // bit i: the 0-based layer i
+};
+
+// Music lies in a layer (0-based, as the host counts) of a staff in a measure.
+struct CellLayer {
+    int staff = 0;
+    int measure = 0;
+    int layer = 0;
+    bool operator<(const CellLayer& other) const
+    {
+        return std::tie(staff, measure, layer) < std::tie(other.staff, other.measure, other.layer);
+    }
+};
+
+// A frame of entries handed out to a plug-in: the frame record, and the entry
+// array it points to.
+struct Frame {
+    Bytes record;
+    Bytes entries;
 };
 
 struct Document {
@@ -51,6 +72,10 @@ struct Document {
     bool changed = false;
     std::vector<UndoStep> undoSteps;  // the last one is undone first
     std::vector<std::string> cancelledBlocks;  // names of the edit blocks cancelled, in order
+    // The durations of the entries of each layer that has music.
+    std::map<CellLayer, std::vector<long>> music;
+    // Frames handed out and not yet given back.
+    std::vector<std::unique_ptr<Frame>> framesOut;
 };
 
 }  // namespace workbench

@@ -66,10 +66,8 @@ std::string Decoded(unsigned long tag, const Bytes& bytes, unsigned long hostVer
                Hex(ReadU16(data, text_block::kRawTextKind), 4) + ", flags " +
                Hex(ReadU16(data, text_block::kFlags), 4);
     }
-    if (tag == measure_record::kTag && size >= static_cast<size_t>(measure_record::kSize)) {
-        return "measure: " + std::to_string(ReadS16(data, measure_record::kBeats)) + " beats of " +
-               std::to_string(ReadS16(data, measure_record::kBeatDuration)) + ", key " +
-               Hex(ReadU16(data, measure_record::kKey), 4);
+    if (std::string score = DescribeScoreRecord(tag, bytes); !score.empty()) {
+        return score;
     }
     if (tag == percussion_staff::kTag && size >= static_cast<size_t>(percussion_staff::kSize)) {
         return "percussion staff: layout " + std::to_string(ReadU16(data, percussion_staff::kLayout));
@@ -153,6 +151,7 @@ std::string DescribeDocument(const Document& document, unsigned long hostVersion
     }
     text += std::string("  view: ") + (document.view.pageView ? "page view" : "scroll view") + ", zoom " +
             std::to_string(document.view.zoom) + "%, page " + std::to_string(document.view.page) + "\n";
+    text += DescribeMusic(document);
     text += std::string("  changed: ") + (document.changed ? "yes" : "no") + ", undo steps: " +
             std::to_string(document.undoSteps.size()) + "\n";
     if (!document.cancelledBlocks.empty()) {

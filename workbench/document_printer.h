@@ -19,5 +19,10 @@ std::string HexBytes(const Bytes& bytes);
 // own; empty for records of other tags or sizes.
 std::string DecodeMeasureNumberRecord(unsigned long tag, const Bytes& bytes);
 std::string DecodeExpressionRecord(unsigned long tag, const Bytes& bytes);
+// Measures and cells (measure_printer.cpp): a measure or independent key
+// record in words, empty for records of other tags; the layers shown, the
+// cells' music and the frames still out, as lines.
+std::string DescribeScoreRecord(unsigned long tag, const Bytes& bytes);
+std::string DescribeMusic(const Document& document);
 
 }  // namespace workbench

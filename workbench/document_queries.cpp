@@ -52,6 +52,13 @@ bool IsRegionInDocument(const Document& document, const unsigned char* region)
            within(ReadS16(region, region_record::kEndMeasure), measures);
 }
 
+int StaffAtPosition(const Document& document, const RecordKey& key)
+{
+    const int staff = key.Number(0);
+    const int measure = key.Number(1);
+    return SlotOfStaff(document, staff) != 0 && measure >= 1 && measure <= MeasureCount(document) ? staff : 0;
+}
+
 int SlotOfStaff(const Document& document, int staff)
 {
     for (size_t i = 0; i < document.staves.size(); ++i) {

@@ -24,6 +24,10 @@ int SlotOfStaff(const Document& document, int staff);
 // The number of the document's font of that name, case ignored as Windows
 // does; 0 when there is none.
 short FontNumber(const Document& document, const char* name);
+// The staff number of a staff position key (staff, measure, 32-bit
+// position) when that staff is in the document and the measure exists; 0
+// otherwise.
+int StaffAtPosition(const Document& document, const RecordKey& key);
 
 // A raw text record's text up to its NUL; `found` false when there is none.
 std::string RawText(const Document& document, unsigned long tag, unsigned number, bool* found);

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include "workbench/document_xml_measures.h"
+
 namespace workbench {
 namespace {
 
@@ -69,42 +71,6 @@ bool ReadFont(ElementReader& reader, const XMLElement* element, ScoreDescription
     return true;
 }
 
-bool ReadMeasures(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
-{
-    long count = 0;
-    long key = 0;
-    int mode = 0;
-    const char* countText = nullptr;
-    if (!reader.CheckAttributes(element, {"count", "time", "key", "mode"}) || !reader.CheckNoContent(element) ||
-        !reader.Required(element, "count", &countText) || !reader.Number(element, "count", 1, 32767, &count) ||
-        !reader.Number(element, "key", -7, 7, &key) || !reader.Choice(element, "mode", {"major", "minor"}, &mode)) {
-        return false;
-    }
-    long beats = 4;
-    long unit = 4;
-    if (const char* time = element->Attribute("time")) {
-        std::string written(time);
-        size_t slash = written.find('/');
-        bool ok = slash != std::string::npos && ParseNumber(written.substr(0, slash).c_str(), &beats) &&
-                  ParseNumber(written.substr(slash + 1).c_str(), &unit) && beats >= 1 && beats <= 128;
-        ok = ok && (unit == 1 || unit == 2 || unit == 4 || unit == 8 || unit == 16 || unit == 32 || unit == 64);
-        if (!ok) {
-            return reader.Fail(element, "time=\"" + written + "\" is not a time signature such as 3/4 or 6/8");
-        }
-    }
-    long total = count;
-    for (const MeasureRun& run : score->measures) {
-        total += run.count;
-    }
-    if (total > 32767) {
-        return reader.Fail(element, "makes more than 32767 measures");
-    }
-    // A whole note is 4096 units.
-    score->measures.push_back(MeasureRun{count, beats, 4096 / unit,
-                                   (static_cast<unsigned>(mode) << 8) | (static_cast<unsigned>(key) & 0xFF)});
-    return true;
-}
-
 bool ReadLayout(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
 {
     LayoutDescription layout;
@@ -153,17 +119,20 @@ bool ReadStaff(ElementReader& reader, const XMLElement* element, ScoreDescriptio
     staff.line = element->GetLineNum();
     int style = 0;
     int instrument = 0;
+    int independentKeys = 1;
     if (!reader.CheckAttributes(element, {"number", "name", "style", "layout", "midiMap", "instrument",
-                                          "transposeInterval", "transposeAlteration"}) ||
+                                          "transposeInterval", "transposeAlteration", "independentKeys"}) ||
         !reader.CheckNoContent(element) || !reader.Number(element, "number", 1, 32767, &staff.number) ||
         !reader.Choice(element, "style", {"standard", "percussion", "tablature"}, &style) ||
         !reader.Number(element, "layout", 1, 32767, &staff.layout) ||
         !reader.Number(element, "midiMap", 0, 65535, &staff.midiMap) ||
         !reader.Choice(element, "instrument", {"yes", "none"}, &instrument) ||
         !reader.Number(element, "transposeInterval", -128, 127, &staff.interval) ||
-        !reader.Number(element, "transposeAlteration", -32, 31, &staff.alteration)) {
+        !reader.Number(element, "transposeAlteration", -32, 31, &staff.alteration) ||
+        !reader.Choice(element, "independentKeys", {"yes", "no"}, &independentKeys)) {
         return false;
     }
+    staff.independentKeys = independentKeys == 0;
     staff.notation = static_cast<Notation>(style);
     staff.instrument = instrument == 0;
     if (element->Attribute("name") != nullptr) {
@@ -205,6 +174,26 @@ bool ReadSelection(ElementReader& reader, const XMLElement* element, ScoreDescri
     return true;
 }
 
+// layers="1, 3": the layers shown, 1 to 4, apart by commas or spaces; all
+// when not given.
+bool ReadShownLayers(ElementReader& reader, const XMLElement* element, unsigned* shown)
+{
+    const char* layers = element->Attribute("layers");
+    if (layers == nullptr) {
+        return true;
+    }
+    *shown = 0;
+    for (const char* c = layers; *c != '\0'; ++c) {
+        const bool apart = c == layers || *(c - 1) == ',' || *(c - 1) == ' ';
+        if (*c >= '1' && *c <= '4' && apart && (*shown & (1u << (*c - '1'))) == 0) {
+            *shown |= 1u << (*c - '1');
+        } else if (*c != ',' && *c != ' ') {
+            return reader.Fail(element, "layers=\"" + std::string(layers) + "\" is not a list of layers 1 to 4");
+        }
+    }
+    return true;
+}
+
 bool ReadView(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
 {
     if (score->view) {
@@ -214,10 +203,10 @@ bool ReadView(ElementReader& reader, const XMLElement* element, ScoreDescription
     int scroll = view.pageView ? 0 : 1;
     long zoom = view.zoom;
     long page = view.page;
-    if (!reader.CheckAttributes(element, {"pageView", "zoom", "page"}) || !reader.CheckNoContent(element) ||
+    if (!reader.CheckAttributes(element, {"pageView", "zoom", "page", "layers"}) || !reader.CheckNoContent(element) ||
         !reader.Choice(element, "pageView", {"yes", "no"}, &scroll) ||
         !reader.Number(element, "zoom", 10, 800, &zoom) ||
-        !reader.Number(element, "page", 1, 32767, &page)) {
+        !reader.Number(element, "page", 1, 32767, &page) || !ReadShownLayers(reader, element, &view.shownLayers)) {
         return false;
     }
     view.pageView = scroll == 0;
@@ -310,6 +299,7 @@ bool ReadElement(ElementReader& reader, const XMLElement* element, ScoreDescript
         {"selection", ReadSelection}, {"view", ReadView},           {"record", ReadRecord},
         {"measureNumbers", ReadMeasureNumbers}, {"category", ReadCategory},
         {"textExpression", ReadTextExpression}, {"expression", ReadExpression},
+        {"cell", ReadCell},
     };
     for (const Handler& handler : handlers) {
         if (std::strcmp(handler.name, element->Name()) == 0) {

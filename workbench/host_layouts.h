@@ -6,8 +6,10 @@
 #include "framework/data/staff_layout.h"
 #include "framework/data/text_layout.h"
 #include "framework/score/expression_layout.h"
+#include "framework/score/independent_cell_detail_layout.h"
 #include "framework/score/measure_layout.h"
 #include "framework/score/measure_number_layout.h"
+#include "host/frame_layout.h"
 
 namespace workbench {
 
@@ -57,6 +59,13 @@ constexpr int kDescription = 64;
 constexpr int kName = 128;
 constexpr int kTextSize = 64;
 }  // namespace menu_entry
+
+// What the workbench puts into the frames it hands out: a frame record just
+// long enough for its entry array, and each entry's duration.
+namespace handed_frame {
+constexpr int kRecordSize = 20;
+constexpr int kEntryDuration = 0;  // 32-bit, in the host's units
+}  // namespace handed_frame
 
 // FinPathSpec2009.
 constexpr int kPathRecordSize = 260;

@@ -54,6 +54,13 @@ long WINAPI HostRedrawMusic(EREGION* region, long version);
 short WINAPI HostGetMaxLayers(long version);
 long WINAPI HostMidiNoteToString(short note, char* buffer, short size, short flag, long version);
 
+// Layers shown and frames of the cells' music (frame_services.cpp).
+short WINAPI HostGetShowLayer(short layer, long version);
+void* WINAPI HostLoadTGF(unsigned short instrumentList, short slot, short measure, short layer, short flags,
+                         long version);
+long WINAPI HostGetTGFDuration(void* frame, long version);
+long WINAPI HostFreeTGF(void* frame, long version);
+
 // Plug-in dialogs and their items (dialog_services.cpp). The procedure is
 // called for every message from WM_INITDIALOG on, with the window object last.
 typedef long(WINAPI* HostDialogProc)(HWND dialog, unsigned long message, unsigned int wParam, long lParam,

@@ -53,21 +53,6 @@ bool ItemNumbers::Assign(BuildContext& context, int line, long* number)
     return true;
 }
 
-bool BuildMeasures(BuildContext& context)
-{
-    unsigned measure = 0;
-    for (const MeasureRun& run : context.score.measures) {
-        for (long i = 0; i < run.count; ++i) {
-            Bytes bytes(measure_record::kSize, 0);
-            WriteU16(bytes.data(), measure_record::kKey, run.keyWord);
-            WriteU16(bytes.data(), measure_record::kBeats, static_cast<unsigned>(run.beats));
-            WriteU16(bytes.data(), measure_record::kBeatDuration, static_cast<unsigned>(run.beatDuration));
-            context.Put(measure_record::kTag, RecordKey::FromNumbers(++measure), std::move(bytes));
-        }
-    }
-    return true;
-}
-
 bool BuildSelection(BuildContext& context)
 {
     long measures = 0;
@@ -110,7 +95,7 @@ std::unique_ptr<Document> BuildDocument(ScoreDescription score, const std::strin
     }
     BuildContext context(score, *document, fileName, hostVersion);
     if (!BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context) ||
-        !BuildMeasureNumbers(context) || !BuildExpressions(context)) {
+        !BuildMeasureNumbers(context) || !BuildExpressions(context) || !BuildCells(context)) {
         if (error != nullptr) {
             *error = context.Error();
         }

@@ -65,5 +65,7 @@ bool BuildSelection(BuildContext& context);
 bool BuildMeasureNumbers(BuildContext& context);
 // Categories, text expression definitions and placed expressions.
 bool BuildExpressions(BuildContext& context);
+// Cells' own keys and music; after the staves and measures.
+bool BuildCells(BuildContext& context);
 
 }  // namespace workbench

@@ -1,6 +1,8 @@
 // The record services on the current document's store. Every call is logged
 // with the tag, key, size and version it brought.
+#include "workbench/document_queries.h"
 #include "workbench/document_store.h"
+#include "workbench/host_layouts.h"
 #include "workbench/host_services.h"
 #include "workbench/workbench.h"
 
@@ -45,11 +47,23 @@ using namespace workbench;
 extern "C" short WINAPI HostLoadEData(unsigned long tag, void* key, void* buffer, long* size, unsigned long version)
 {
     Log("FX_LoadEData", tag, key, size == nullptr ? 0 : *size, version);
-    DocumentStore* store = CurrentStore();
-    if (store == nullptr || key == nullptr || size == nullptr) {
+    Document* document = Workbench::Instance().Current();
+    if (document == nullptr || key == nullptr || size == nullptr) {
         return 0;
     }
-    return store->Load(tag, RecordKey::FromMemory(key), buffer, size) ? 1 : 0;
+    if (document->records.Load(tag, RecordKey::FromMemory(key), buffer, size)) {
+        return 1;
+    }
+    // The staff in effect at a cell position is the staff itself, unless
+    // the document holds a record for that position.
+    const int staff = tag == staff_record::kSpecTag ? StaffAtPosition(*document, RecordKey::FromMemory(key)) : 0;
+    if (staff == 0) {
+        return 0;
+    }
+    return document->records.Load(staff_record::kTag, RecordKey::FromNumbers(static_cast<unsigned>(staff)), buffer,
+                                  size)
+               ? 1
+               : 0;
 }
 
 extern "C" short WINAPI HostSaveEData(unsigned long tag, void* key, const void* buffer, long size,

@@ -5,6 +5,7 @@
 // messages.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@ struct StaffDescription {
     bool instrument = true;  // the staff has an instrument definition
     long interval = 0;
     long alteration = 0;
+    bool independentKeys = false;  // cells may have keys of their own
 };
 
 struct LayoutNoteDescription {
@@ -40,12 +42,21 @@ struct LayoutDescription {
     std::vector<LayoutNoteDescription> notes;
 };
 
-// `count` measures alike.
+// `count` measures alike. Styles, states and modes are the codes of the
+// measure record (measure_words.h names them).
 struct MeasureRun {
     long count = 1;
     long beats = 4;
     long beatDuration = 1024;
     unsigned keyWord = 0;
+    long displayBeats = 0;  // the time signature shown; 0: none given
+    long displayBeatDuration = 0;
+    int barline = 0;
+    int leftBarline = 0;
+    int showKey = 0;
+    int showTime = 0;
+    int positioning = 1;
+    bool fullNames = false;
 };
 
 struct RawRecord {
@@ -58,6 +69,15 @@ struct RawRecord {
 struct Range {
     long first = 0;
     long last = 0;
+};
+
+// Staves in measures: a key of their own, and their music by layer.
+struct CellDescription {
+    int line = 0;
+    long staff = 0;
+    Range measures;
+    std::optional<unsigned> keyWord;
+    std::map<int, std::vector<long>> layers;  // entry durations by 0-based layer
 };
 
 struct SelectionDescription {
@@ -145,6 +165,7 @@ struct ScoreDescription {
     std::vector<MeasureRun> measures;
     std::vector<LayoutDescription> layouts;
     std::vector<StaffDescription> staves;  // in score order
+    std::vector<CellDescription> cells;
     std::optional<SelectionDescription> selection;
     std::optional<DocumentView> view;
     std::vector<MeasureNumberRegionDescription> measureNumberRegions;

@@ -62,6 +62,8 @@ bool BuildStaves(BuildContext& context)
                                                                   : 0;
         WriteU16(record.data(), staff_record::kNotationFlags, flags);
         WriteU16(record.data(), staff_record::kTransposition, TranspositionWord(staff.interval, staff.alteration));
+        WriteU16(record.data(), staff_record::kIndependentFlags,
+                 staff.independentKeys ? staff_record::kIndependentKeys : 0);
         if (staff.name) {
             WriteU16(record.data(), staff_record::kFullNameTextBlock,
                      context.PutTextBlock(raw_text::kBlockKind, *staff.name));

@@ -8,7 +8,6 @@
 #include "framework/data/collection.h"
 #include "framework/data/region_layout.h"
 #include "framework/data/staff.h"
-#include "framework/score/measure.h"
 #include "host/record_bytes.h"
 #include "host/service_wrappers.h"
 
@@ -26,6 +25,15 @@ struct ClipRegion {
     }
     unsigned char bytes[region_record::kSize + 8];
 };
+
+// Whether the document has the measure: a size query of its record by tag.
+bool MeasureExists(int measure)
+{
+    unsigned char key[8] = {};
+    WriteU16(key, 0, static_cast<unsigned>(measure));
+    long size = 0;
+    return FX_LoadEData(region_record::kMeasureTag, key, nullptr, &size, kFinaleInterfaceVersion) != 0;
+}
 
 short StaffOfSlot(short slot, unsigned short list)
 {
@@ -163,10 +171,7 @@ bool FCMusicRegion::IsCurrentDocument() const
 
 bool FCMusicRegion::IsLastEndMeasure() const
 {
-    FCMeasure end;
-    FCMeasure after;
-    return end.Load(static_cast<unsigned short>(GetEndMeasure())) &&
-           !after.Load(static_cast<unsigned short>(GetEndMeasure() + 1));
+    return MeasureExists(GetEndMeasure()) && !MeasureExists(GetEndMeasure() + 1);
 }
 
 bool FCMusicRegion::IsFullDocumentWidth() const

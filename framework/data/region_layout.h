@@ -13,4 +13,6 @@ constexpr int kEndSlot = 12;
 constexpr int kEndMeasure = 14;
 constexpr int kEndPos = 16;
 constexpr long kEndOfMeasure = 0x7FFFFFFF;  // the end of a measure as a position
+// A region's measures are the numbers of the host's measure records.
+constexpr unsigned long kMeasureTag = 0x534F4D53;  // S, O, M, S
 }  // namespace region_record

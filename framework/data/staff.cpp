@@ -62,6 +62,11 @@ unsigned short FCStaff::GetPercussionItemNo() const
     return ReadU16(_GetBlock(), staff_record::kPercussionItemNo);
 }
 
+bool FCStaff::GetIndependentKeys() const
+{
+    return (ReadU16(_GetBlock(), staff_record::kIndependentFlags) & staff_record::kIndependentKeys) != 0;
+}
+
 FCString* FCStaff::CreateFullNameString()
 {
     FCTextBlock block;

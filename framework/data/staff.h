@@ -26,6 +26,8 @@ public:
     // is 0x6F74) and its item number.
     unsigned short GetPercussionTagSuffix() const;
     unsigned short GetPercussionItemNo() const;
+    // Whether cells of the staff may have key signatures of their own.
+    bool GetIndependentKeys() const;
 
     // The full name as stored, without its font tags, and as shown (flat and
     // sharp signs as "b" and "#"). New strings, never null; the caller owns them.
@@ -38,7 +40,7 @@ public:
 class FCCurrentStaffSpec : public FCStaff {
 public:
     const char* ClassName() const override { return "FCCurrentStaffSpec"; }
-    unsigned long Tag() override { return 0x534F5343; }
+    unsigned long Tag() override { return staff_record::kSpecTag; }
     bool Load(FCCell* cell, long position);
     bool Load(unsigned short) override { return false; }
     bool SaveAs(unsigned short) override { return false; }

@@ -1,5 +1,6 @@
-// Opening a workbench document built for a given host version, which the
-// framework then runs as, and reading its records back.
+// Workbench documents for the score classes' tests: one built for a given
+// host version, which the framework then runs as, with its records read back,
+// and the measures document file.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -49,3 +50,17 @@ protected:
         return bytes.size() < offset + 2 ? 0xDEAD : bytes[offset] | (bytes[offset + 1] << 8);
     }
 };
+// Closes every document and opens tests/framework/score/data/measures.xml.
+inline workbench::Document& OpenMeasures()
+{
+    workbench::Workbench& host = workbench::Workbench::Instance();
+    host.CloseAll();
+    std::string error;
+    std::unique_ptr<workbench::Document> document =
+        workbench::ReadDocumentFile("tests/framework/score/data/measures.xml", 0x10000000, &error);
+    EXPECT_NE(document, nullptr) << error;
+    if (!document) {
+        document = std::make_unique<workbench::Document>();
+    }
+    return host.Open(std::move(document));
+}
