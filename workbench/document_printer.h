@@ -9,5 +9,8 @@
 namespace workbench {
 
 std::string DescribeDocument(const Document& document, unsigned long hostVersion);
+// The score and the linked parts in the host's order, the current one
+// marked; nothing for a document without linked parts.
+std::string DescribeParts(const Document& document);
 
 }  // namespace workbench

@@ -13,4 +13,8 @@ bool IsWorkbenchDocument(const tinyxml2::XMLDocument& xml);
 // On failure, `reader` holds the message.
 bool ReadWorkbenchDocument(const tinyxml2::XMLDocument& xml, ElementReader& reader, ScoreDescription* score);
 
+// Readers of single elements that live in files of their own
+// (document_xml_<concern>.cpp), for the element table of the format.
+bool ReadPart(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+
 }  // namespace workbench

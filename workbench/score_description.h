@@ -77,6 +77,7 @@ struct ScoreDescription {
     std::optional<SelectionDescription> selection;
     std::optional<DocumentView> view;
     std::vector<RawRecord> rawRecords;  // built last, over what the rest made
+    std::vector<LinkedPart> parts;  // in the file's order
 };
 
 }  // namespace workbench
