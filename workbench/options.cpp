@@ -69,7 +69,8 @@ const char kHelpText[] =
     "errors go to standard error, and the exit code is 1 when a step failed and\n"
     "2 when the command line is wrong. Without steps, the main window stays\n"
     "open: select rows of the staff list and enter a measure range to set the\n"
-    "selection, and choose a plug-in from the Plug-ins menu.\n";
+    "selection, choose the current part in the Part box, and choose a plug-in\n"
+    "from the Plug-ins menu.\n";
 
 bool Options::IsScript() const
 {

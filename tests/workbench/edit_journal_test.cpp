@@ -106,6 +106,8 @@ TEST(EditJournal, BlocksNest)
     ASSERT_EQ(document.undoSteps.size(), 1u);
     EXPECT_EQ(document.undoSteps[0].name, "Outer");
     EXPECT_EQ(*document.undoSteps[0].before.begin()->second, (Bytes{0x01, 0x02}));
+    EXPECT_EQ(document.endedBlocks, (std::vector<std::string>{"Outer"}));
+    EXPECT_EQ(document.cancelledBlocks, (std::vector<std::string>{"Inner"}));
 
     // An inner end joins the outer block, which a cancel then undoes whole.
     Document& again = OpenWithRecords();
@@ -120,6 +122,23 @@ TEST(EditJournal, BlocksNest)
     HostCancelFinaleEdit(kVersion);
     EXPECT_EQ(again.records.Records(), before);
     EXPECT_FALSE(again.changed);
+    EXPECT_EQ(again.endedBlocks, (std::vector<std::string>{"Inner"}));
+}
+
+TEST(EditJournal, ABlockBelongsToTheDocumentCurrentAtItsStart)
+{
+    Document& first = OpenWithRecords();
+    workbench::Workbench& host = workbench::Workbench::Instance();
+    Document& second = host.Open(std::make_unique<Document>());
+    ASSERT_EQ(HostSetCurrentEnigmaDocument(1, kVersion), 1);
+    EXPECT_EQ(HostStartFinaleEdit("First", kVersion), 1);
+    ASSERT_EQ(HostSetCurrentEnigmaDocument(2, kVersion), 1);
+    EXPECT_EQ(HostStartFinaleEdit("Second", kVersion), 1);
+    EXPECT_EQ(HostEndFinaleEdit(kVersion), 1);
+    EXPECT_EQ(HostEndFinaleEdit(kVersion), 1);
+    EXPECT_EQ(first.endedBlocks, (std::vector<std::string>{"First"}));
+    EXPECT_EQ(second.endedBlocks, (std::vector<std::string>{"Second"}));
+    host.CloseAll();
 }
 
 TEST(EditJournal, WithoutABlockOrADocument)
