@@ -125,22 +125,6 @@ TEST(EditJournal, BlocksNest)
     EXPECT_EQ(again.endedBlocks, (std::vector<std::string>{"Inner"}));
 }
 
-TEST(EditJournal, ABlockBelongsToTheDocumentCurrentAtItsStart)
-{
-    Document& first = OpenWithRecords();
-    workbench::Workbench& host = workbench::Workbench::Instance();
-    Document& second = host.Open(std::make_unique<Document>());
-    ASSERT_EQ(HostSetCurrentEnigmaDocument(1, kVersion), 1);
-    EXPECT_EQ(HostStartFinaleEdit("First", kVersion), 1);
-    ASSERT_EQ(HostSetCurrentEnigmaDocument(2, kVersion), 1);
-    EXPECT_EQ(HostStartFinaleEdit("Second", kVersion), 1);
-    EXPECT_EQ(HostEndFinaleEdit(kVersion), 1);
-    EXPECT_EQ(HostEndFinaleEdit(kVersion), 1);
-    EXPECT_EQ(first.endedBlocks, (std::vector<std::string>{"First"}));
-    EXPECT_EQ(second.endedBlocks, (std::vector<std::string>{"Second"}));
-    host.CloseAll();
-}
-
 TEST(EditJournal, WithoutABlockOrADocument)
 {
     workbench::Workbench& host = workbench::Workbench::Instance();

@@ -59,23 +59,6 @@ TEST(Options, StepsKeepTheirOrderAndValues)
     EXPECT_TRUE(plain.pluginFolder);
 }
 
-TEST(Options, ThePartStepTakesAnIDFrom0)
-{
-    Options options;
-    std::string error;
-    ASSERT_TRUE(Parse({"a.xml", "b.xml", "--part", "0", "--part", "32767"}, &options, &error)) << error;
-    ASSERT_EQ(options.steps.size(), 4u);
-    EXPECT_EQ(options.steps[1].text, "b.xml");
-    EXPECT_EQ(options.steps[2].kind, StepKind::kPart);
-    EXPECT_EQ(options.steps[2].first, 0);
-    EXPECT_EQ(options.steps[3].first, 32767);
-    EXPECT_TRUE(options.IsScript());
-    for (const char* wrong : {"-1", "32768", "Flute", ""}) {
-        EXPECT_FALSE(Parse({"--part", wrong}, &options, &error)) << wrong;
-        EXPECT_EQ(error, std::string("--part: cannot use \"") + wrong + "\"");
-    }
-}
-
 TEST(Options, WrongCommandLinesAreRefused)
 {
     const std::vector<std::vector<const char*>> wrong = {
