@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "host/record_bytes.h"
@@ -164,7 +165,7 @@ void MainWindow::Layout(int width, int height)
     MoveWindow(_from, 70, row, 50, 22, TRUE);
     MoveWindow(GetDlgItem(_window, kToLabel), 122, row + 4, 20, 18, TRUE);
     MoveWindow(_to, 144, row, 50, 22, TRUE);
-    MoveWindow(_state, 210, row + 4, width - 436, 18, TRUE);
+    MoveWindow(_state, 210, row + 4, std::max(0, width - 436), 18, TRUE);
     MoveWindow(GetDlgItem(_window, kPartLabel), width - 218, row + 4, 40, 18, TRUE);
     MoveWindow(_parts, width - 174, row, 166, 200, TRUE);
 }
