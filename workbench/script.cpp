@@ -230,7 +230,7 @@ bool Script::RunStep(const Step& step, std::string* error)
             *error = "no document is open";
             return false;
         }
-        PrintText(DescribeDocument(*host.Current(), host.hostVersion));
+        PrintText(DescribeOpenDocuments(host.Documents(), *host.Current(), host.hostVersion));
         return true;
     case StepKind::kPrintPlugins: {
         size_t count = _plugins.Entries().size();

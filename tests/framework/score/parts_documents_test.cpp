@@ -92,6 +92,7 @@ TEST(Parts, AVisitOfEveryPartLeavesThePreviousOneCurrent)
     refusing.accept = false;
     EXPECT_EQ(parts.ForEachWithScope(&refusing), 0);
     EXPECT_EQ(refusing.visits.size() + refusing.post, 0u);
+    EXPECT_EQ(Workbench::Instance().Current()->currentPart, 2);
 }
 
 TEST(Documents, AVisitOfEveryDocumentEndsOneBlockInEachAndLeavesThePreviousOneCurrent)
