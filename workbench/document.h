@@ -29,6 +29,12 @@ struct UndoStep {
     RecordImages before;
 };
 
+// A linked part: a view of the score with an ID above 0 and a name.
+struct LinkedPart {
+    int id = 0;
+    std::string name;  // 8-bit host text
+};
+
 // What the document's window shows.
 struct DocumentView {
     bool pageView = true;
@@ -76,6 +82,9 @@ struct Document {
     std::map<CellLayer, std::vector<long>> music;
     // Frames handed out and not yet given back.
     std::vector<std::unique_ptr<Frame>> framesOut;
+    std::vector<std::string> endedBlocks;  // names of the edit blocks ended, in order
+    std::vector<LinkedPart> parts;  // in the file's order; the score (ID 0) is not among them
+    int currentPart = 0;  // the score
 };
 
 }  // namespace workbench

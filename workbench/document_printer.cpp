@@ -49,6 +49,16 @@ std::string Range(unsigned first, unsigned last)
     return first == last ? std::to_string(first) : std::to_string(first) + "-" + std::to_string(last);
 }
 
+// Each text quoted, the first after a space, the others after a comma.
+std::string QuotedList(const std::vector<std::string>& texts)
+{
+    std::string list;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        list += std::string(i == 0 ? " " : ", ") + Quoted(texts[i]);
+    }
+    return list;
+}
+
 // The fields the workbench gives meaning to, for records long enough to hold them.
 std::string Decoded(unsigned long tag, const Bytes& bytes, unsigned long hostVersion)
 {
@@ -154,13 +164,13 @@ std::string DescribeDocument(const Document& document, unsigned long hostVersion
     text += DescribeMusic(document);
     text += std::string("  changed: ") + (document.changed ? "yes" : "no") + ", undo steps: " +
             std::to_string(document.undoSteps.size()) + "\n";
-    if (!document.cancelledBlocks.empty()) {
-        text += "  cancelled edit blocks:";
-        for (size_t i = 0; i < document.cancelledBlocks.size(); ++i) {
-            text += std::string(i == 0 ? " " : ", ") + Quoted(document.cancelledBlocks[i]);
-        }
-        text += "\n";
+    if (!document.endedBlocks.empty()) {
+        text += "  ended edit blocks:" + QuotedList(document.endedBlocks) + "\n";
     }
+    if (!document.cancelledBlocks.empty()) {
+        text += "  cancelled edit blocks:" + QuotedList(document.cancelledBlocks) + "\n";
+    }
+    text += DescribeParts(document);
     text += "  staves: " + std::to_string(document.staves.size()) + "\n";
     for (size_t slot = 1; slot <= document.staves.size(); ++slot) {
         text += Staff(document, static_cast<int>(slot), hostVersion);

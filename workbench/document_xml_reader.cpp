@@ -300,6 +300,7 @@ bool ReadElement(ElementReader& reader, const XMLElement* element, ScoreDescript
         {"measureNumbers", ReadMeasureNumbers}, {"category", ReadCategory},
         {"textExpression", ReadTextExpression}, {"expression", ReadExpression},
         {"cell", ReadCell},
+        {"part", ReadPart},
     };
     for (const Handler& handler : handlers) {
         if (std::strcmp(handler.name, element->Name()) == 0) {

@@ -20,5 +20,8 @@ bool ReadTextExpression(ElementReader& reader, const tinyxml2::XMLElement* eleme
 bool ReadExpression(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
 // An <enclosure>: the host's twelve bytes in hexadecimal.
 bool ReadEnclosure(ElementReader& reader, const tinyxml2::XMLElement* element, Bytes* bytes);
+// Readers of single elements that live in files of their own
+// (document_xml_<concern>.cpp), for the element table of the format.
+bool ReadPart(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
 
 }  // namespace workbench

@@ -49,6 +49,7 @@ bool EditJournal::End()
     }
     Block closed = std::move(_blocks.back());
     _blocks.pop_back();
+    closed.document->endedBlocks.push_back(closed.name);
     if (Block* enclosing = Innermost(closed.document)) {
         // The enclosing block's older image of a record wins.
         enclosing->before.insert(closed.before.begin(), closed.before.end());

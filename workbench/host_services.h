@@ -29,6 +29,12 @@ short WINAPI HostFontNumToName(short number, char* name, long version);
 short WINAPI HostGetFinalePath(long kind, FinPathSpec2009* path, long version);
 short WINAPI HostGetPercMapRefData(unsigned short map, FinPathSpec2009* path, char* name, short size, long version);
 
+// The current document's score and linked parts (part_services.cpp).
+short WINAPI HostGetNextPartID(short part, long version);
+short WINAPI HostGetCurrentPartID(long version);
+long WINAPI HostSetCurrentPartID(short part, long version);
+const char* WINAPI HostGetPartName(short part, long version);
+
 // Regions, slots, measures and clip tokens (region_services.cpp).
 short WINAPI HostGetCurERegions(long* flags, EREGION* selection, EREGION* document, long version);
 long WINAPI HostSetCurERegion(EREGION* region, long version);

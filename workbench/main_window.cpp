@@ -4,12 +4,14 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "host/record_bytes.h"
 #include "workbench/document_queries.h"
 #include "workbench/document_reader.h"
 #include "workbench/host_layouts.h"
+#include "workbench/linked_parts.h"
 #include "workbench/workbench.h"
 
 namespace workbench {
@@ -24,6 +26,8 @@ enum : int {
     kSelectionState,
     kMeasuresLabel,
     kToLabel,
+    kPartLabel,
+    kPartBox,
     kOpen = 100,
     kExit,
     kUndo,
@@ -149,6 +153,8 @@ void MainWindow::CreateControls()
     child(0, "STATIC", "to", SS_CENTER, kToLabel);
     _to = child(WS_EX_CLIENTEDGE, "EDIT", "", ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP, kMeasureTo);
     _state = child(0, "STATIC", "", SS_LEFT | SS_ENDELLIPSIS, kSelectionState);
+    child(0, "STATIC", "Part:", SS_RIGHT, kPartLabel);
+    _parts = child(0, WC_COMBOBOXA, "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kPartBox);
 }
 
 void MainWindow::Layout(int width, int height)
@@ -159,7 +165,9 @@ void MainWindow::Layout(int width, int height)
     MoveWindow(_from, 70, row, 50, 22, TRUE);
     MoveWindow(GetDlgItem(_window, kToLabel), 122, row + 4, 20, 18, TRUE);
     MoveWindow(_to, 144, row, 50, 22, TRUE);
-    MoveWindow(_state, 210, row + 4, width - 218, 18, TRUE);
+    MoveWindow(_state, 210, row + 4, std::max(0, width - 436), 18, TRUE);
+    MoveWindow(GetDlgItem(_window, kPartLabel), width - 218, row + 4, 40, 18, TRUE);
+    MoveWindow(_parts, width - 174, row, 166, 200, TRUE);
 }
 
 void MainWindow::Refresh()
@@ -169,9 +177,16 @@ void MainWindow::Refresh()
     }
     Workbench& host = Workbench::Instance();
     Document* document = host.Current();
-    SetWindowTextA(_window, document == nullptr ? "Finale workbench"
-                                                : ("Finale workbench - " + document->name).c_str());
+    std::string title = "Finale workbench";
+    if (document != nullptr) {
+        title += " - " + document->name;
+        if (document->currentPart != 0) {
+            title += std::string(" - ") + PartName(*document, document->currentPart);
+        }
+    }
+    SetWindowTextA(_window, title.c_str());
     _refreshing = true;
+    ShowParts(document);
     SendMessageA(_list, LVM_DELETEALLITEMS, 0, 0);
     int firstSlot = 0;
     int lastSlot = -1;
@@ -207,6 +222,29 @@ void MainWindow::Refresh()
                                  : "");
     _refreshing = false;
     ShowSelectionState("");
+}
+
+void MainWindow::ShowParts(const Document* document)
+{
+    SendMessageA(_parts, CB_RESETCONTENT, 0, 0);
+    for (int id = 0; document != nullptr && id != -1; id = NextPartID(*document, id)) {
+        LRESULT index = SendMessageA(_parts, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(PartName(*document, id)));
+        SendMessageA(_parts, CB_SETITEMDATA, index, id);
+        if (id == document->currentPart) {
+            SendMessageA(_parts, CB_SETCURSEL, index, 0);
+        }
+    }
+    EnableWindow(_parts, document != nullptr && !document->parts.empty());
+}
+
+void MainWindow::TakePart()
+{
+    Document* document = Workbench::Instance().Current();
+    LRESULT index = SendMessageA(_parts, CB_GETCURSEL, 0, 0);
+    if (document != nullptr && index != CB_ERR) {
+        SetCurrentPart(*document, static_cast<int>(SendMessageA(_parts, CB_GETITEMDATA, index, 0)));
+        Refresh();
+    }
 }
 
 void MainWindow::ShowSelectionState(const std::string& problem)
@@ -349,6 +387,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
             Command(LOWORD(wParam));
         } else if ((LOWORD(wParam) == kMeasureFrom || LOWORD(wParam) == kMeasureTo) && HIWORD(wParam) == EN_CHANGE) {
             TakeSelection();
+        } else if (LOWORD(wParam) == kPartBox && HIWORD(wParam) == CBN_SELCHANGE) {
+            TakePart();
         }
         return 0;
     case WM_NOTIFY: {

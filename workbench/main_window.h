@@ -1,12 +1,13 @@
 // FINALE.EXE's main window: the current document's staves in a list, a
-// measure range, and the menus (File, Edit, Documents, Plug-ins). Selecting
-// rows and measures sets the document's selection.
+// measure range, its current part, and the menus (File, Edit, Documents,
+// Plug-ins). Selecting rows and measures sets the document's selection.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "workbench/document.h"
 #include "workbench/plugins.h"
 
 namespace workbench {
@@ -36,6 +37,10 @@ private:
     // The rows and the measure range become the document's selection.
     void TakeSelection();
     void ShowSelectionState(const std::string& problem);
+    // The document's score and linked parts in the part box, the current one chosen.
+    void ShowParts(const Document* document);
+    // The part chosen in the box becomes the document's current part.
+    void TakePart();
 
     const Plugins& _plugins;
     HWND _window = nullptr;
@@ -43,6 +48,7 @@ private:
     HWND _from = nullptr;
     HWND _to = nullptr;
     HWND _state = nullptr;
+    HWND _parts = nullptr;
     HMENU _editMenu = nullptr;
     HMENU _documentsMenu = nullptr;
     HMENU _pluginMenu = nullptr;

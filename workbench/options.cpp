@@ -29,7 +29,10 @@ const char kHelpText[] =
     "Steps, run in command-line order, each followed by processing the pending\n"
     "window messages:\n"
     "  --document FILE        open a workbench document and make it current; a\n"
-    "                         plain argument does the same\n"
+    "                         plain argument does the same. Documents stay open\n"
+    "                         together, numbered 1, 2, ... as they are opened\n"
+    "  --part ID              make part ID of the current document its current part\n"
+    "                         (0: the score)\n"
     "  --select-staves A[-B]  select slots A to B of the current document; if no\n"
     "                         measures are selected yet, all measures are\n"
     "  --select-measures A[-B]\n"
@@ -47,7 +50,9 @@ const char kHelpText[] =
     "                         and list box entries, list view columns and rows\n"
     "  --print-geometry       print that window's place and size on the screen and\n"
     "                         each control's place and size in its client area\n"
-    "  --print-document       print the current document: staves and records\n"
+    "  --print-document       print the current document: its parts and edit\n"
+    "                         blocks, staves and records; with several open,\n"
+    "                         every open document, the current one marked\n"
     "  --print-plugins        print the Plug-ins menu: each entry's text,\n"
     "                         description and name, and the plug-in's file\n"
     "  --answer yes|no|ok|cancel\n"
@@ -65,7 +70,8 @@ const char kHelpText[] =
     "errors go to standard error, and the exit code is 1 when a step failed and\n"
     "2 when the command line is wrong. Without steps, the main window stays\n"
     "open: select rows of the staff list and enter a measure range to set the\n"
-    "selection, and choose a plug-in from the Plug-ins menu.\n";
+    "selection, choose the current part in the Part box, and choose a plug-in\n"
+    "from the Plug-ins menu.\n";
 
 bool Options::IsScript() const
 {
@@ -137,7 +143,7 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
     };
     static const char* const kWithValue[] = {"--host-version", "--plugin", "--document", "--select-staves",
                                              "--select-measures", "--invoke", "--press", "--choose", "--resize", "--move",
-                                             "--answer", "--screenshot"};
+                                             "--answer", "--screenshot", "--part"};
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
         if (option == "--help") {
@@ -220,6 +226,9 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
             }
         } else if (option == "--screenshot") {
             step.kind = StepKind::kScreenshot;
+        } else if (option == "--part") {
+            step.kind = StepKind::kPart;
+            ok = ParseInt(value, &step.first) && step.first >= 0 && step.first <= 32767;
         }
         if (!ok) {
             *error = option + ": cannot use \"" + value + "\"";

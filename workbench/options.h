@@ -24,6 +24,7 @@ enum class StepKind {
     kScreenshot,
     kUndo,
     kQuit,
+    kPart,
 };
 
 // How alerts are answered.

@@ -90,6 +90,7 @@ std::unique_ptr<Document> BuildDocument(ScoreDescription score, const std::strin
     document->noteTypeFile = score.noteTypeFile;
     document->midiMaps = score.midiMaps;
     document->fonts = score.fonts;
+    document->parts = score.parts;
     if (score.view) {
         document->view = *score.view;
     }

@@ -173,6 +173,7 @@ struct ScoreDescription {
     std::vector<TextExpressionDescription> textExpressions;
     std::vector<PlacedExpressionDescription> expressions;
     std::vector<RawRecord> rawRecords;  // built last, over what the rest made
+    std::vector<LinkedPart> parts;  // in the file's order
 };
 
 }  // namespace workbench

@@ -9,6 +9,7 @@
 #include "workbench/document_queries.h"
 #include "workbench/document_reader.h"
 #include "workbench/host_layouts.h"
+#include "workbench/linked_parts.h"
 #include "workbench/message_loop.h"
 #include "workbench/output.h"
 #include "workbench/screenshot.h"
@@ -163,6 +164,26 @@ bool Script::Screenshot(const Step& step, std::string* error)
     return SaveScreenshot(window, step.text, error);
 }
 
+bool Script::ChoosePart(const Step& step, std::string* error)
+{
+    Document* document = Workbench::Instance().Current();
+    if (document == nullptr) {
+        *error = "no document is open";
+        return false;
+    }
+    if (!SetCurrentPart(*document, step.first)) {
+        std::string ids;
+        for (int id = 0; id != -1; id = NextPartID(*document, id)) {
+            ids += (id == 0 ? "" : ", ") + std::to_string(id);
+        }
+        *error = "document " + std::to_string(document->number) + " has no part " + std::to_string(step.first) +
+                 " (its parts: " + ids + ")";
+        return false;
+    }
+    _window.Refresh();
+    return true;
+}
+
 bool Script::RunStep(const Step& step, std::string* error)
 {
     Workbench& host = Workbench::Instance();
@@ -209,7 +230,7 @@ bool Script::RunStep(const Step& step, std::string* error)
             *error = "no document is open";
             return false;
         }
-        PrintText(DescribeDocument(*host.Current(), host.hostVersion));
+        PrintText(DescribeOpenDocuments(host.Documents(), *host.Current(), host.hostVersion));
         return true;
     case StepKind::kPrintPlugins: {
         size_t count = _plugins.Entries().size();
@@ -236,6 +257,8 @@ bool Script::RunStep(const Step& step, std::string* error)
         return true;
     case StepKind::kQuit:
         return true;
+    case StepKind::kPart:
+        return ChoosePart(step, error);
     }
     return false;
 }

@@ -85,6 +85,18 @@ TEST(DocumentReader, NamesTheFileAndLineOfEveryFault)
               "t.xml:3: <selection> is given twice");
 }
 
+TEST(DocumentReader, LinkedPartsInTheFilesOrder)
+{
+    std::unique_ptr<Document> document = Read("  <part id=\"5\" name=\"Fl\xC3\xBBte\"/>\n  <part id=\"2\" name=\"\"/>\n");
+    ASSERT_NE(document, nullptr);
+    ASSERT_EQ(document->parts.size(), 2u);
+    EXPECT_EQ(document->parts[0].name, "Fl\xFBte");
+    EXPECT_EQ(document->parts[1].id, 2);
+    EXPECT_EQ(ErrorOf("  <part name=\"A\"/>\n"), "t.xml:2: <part> needs the attribute \"id\"");
+    EXPECT_EQ(ErrorOf("  <part id=\"1\" name=\"A\"/>\n  <part id=\"1\" name=\"B\"/>\n"),
+              "t.xml:3: <part> id 1 is given twice");
+}
+
 TEST(DocumentReader, RefusesWhatDoesNotFitTogether)
 {
     EXPECT_EQ(ErrorOf("  <staff style=\"percussion\" layout=\"3\"/>\n"), "t.xml:2: <staff> layout 3 is not defined");

@@ -78,6 +78,17 @@ TEST(DocumentServices, CurrentNextAndPathsOfDocuments)
     EXPECT_EQ(HostGetNextEnigmaDocument(0, kVersion), 0);
 }
 
+TEST(PartServices, WhatTheCurrentDocumentLacksAndNoDocument)
+{
+    OpenOnly("<part id='7' name='Horn'/>");
+    EXPECT_EQ(HostGetNextPartID(4, kVersion), -1);
+    EXPECT_EQ(HostSetCurrentPartID(4, kVersion), 0);
+    EXPECT_STREQ(HostGetPartName(4, kVersion), "");
+    Workbench::Instance().CloseAll();
+    EXPECT_EQ(HostGetCurrentPartID(kVersion), -1);
+    EXPECT_STREQ(HostGetPartName(0, kVersion), "");
+}
+
 TEST(DocumentServices, FontNumbersAndNames)
 {
     OpenOnly("<font name='Maestro'/><font number='3' name='" + std::string(255, 'F') + "'/>");

@@ -106,6 +106,8 @@ TEST(EditJournal, BlocksNest)
     ASSERT_EQ(document.undoSteps.size(), 1u);
     EXPECT_EQ(document.undoSteps[0].name, "Outer");
     EXPECT_EQ(*document.undoSteps[0].before.begin()->second, (Bytes{0x01, 0x02}));
+    EXPECT_EQ(document.endedBlocks, (std::vector<std::string>{"Outer"}));
+    EXPECT_EQ(document.cancelledBlocks, (std::vector<std::string>{"Inner"}));
 
     // An inner end joins the outer block, which a cancel then undoes whole.
     Document& again = OpenWithRecords();
@@ -120,6 +122,7 @@ TEST(EditJournal, BlocksNest)
     HostCancelFinaleEdit(kVersion);
     EXPECT_EQ(again.records.Records(), before);
     EXPECT_FALSE(again.changed);
+    EXPECT_EQ(again.endedBlocks, (std::vector<std::string>{"Inner"}));
 }
 
 TEST(EditJournal, WithoutABlockOrADocument)

@@ -102,4 +102,33 @@ TEST(MainWindow, RowsAndMeasuresMakeTheSelection)
     workbench::Workbench::Instance().CloseAll();
 }
 
+TEST(MainWindow, ThePartBoxShowsAndChoosesTheCurrentPart)
+{
+    workbench::Document& document = OpenOnly("<part id='5' name='Flute'/><part id='2' name='Oboe'/>");
+    document.name = "Suite";
+    workbench::Plugins plugins;
+    workbench::MainWindow window(plugins);
+    std::string error;
+    ASSERT_TRUE(window.Create(&error)) << error;
+    HWND box = Child(window.Handle(), WC_COMBOBOXA, 0);
+    EXPECT_EQ(SendMessageA(box, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageA(box, CB_GETCURSEL, 0, 0), 0);
+
+    // A person chooses the third entry; then a plug-in chooses another part.
+    SendMessageA(box, CB_SETCURSEL, 2, 0);
+    SendMessageA(window.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(box));
+    EXPECT_EQ(document.currentPart, 2);
+    ASSERT_EQ(HostSetCurrentPartID(5, 0x0F000200), 1);
+    EXPECT_EQ(SendMessageA(box, CB_GETCURSEL, 0, 0), 1);
+    char title[64] = {};
+    GetWindowTextA(window.Handle(), title, sizeof title);
+    EXPECT_STREQ(title, "Finale workbench - Suite - Flute");
+
+    window.Destroy();
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    workbench::Workbench::Instance().CloseAll();
+}
+
 }  // namespace
