@@ -64,12 +64,7 @@ unsigned short FCStaff::GetPercussionItemNo() const
 
 FCString* FCStaff::CreateFullNameString()
 {
-    FCTextBlock block;
-    block.SetNewDefaults();
-    if (!block.Load(GetFullNameTextBlock())) {
-        return new FCString;
-    }
-    return block.CreateRawTextString();
+    return FCTextBlock::CreateTextStringOfBlock(GetFullNameTextBlock());
 }
 
 FCString* FCStaff::CreateTrimmedFullNameString()
