@@ -341,6 +341,8 @@ bool ReadElement(ElementReader& reader, const XMLElement* element, ScoreDescript
         {"noteTypes", ReadNoteTypes}, {"midiMap", ReadMidiMap},     {"font", ReadFont},
         {"measures", ReadMeasures},   {"layout", ReadLayout},       {"staff", ReadStaff},
         {"selection", ReadSelection}, {"view", ReadView},           {"record", ReadRecord},
+        {"staffOrder", ReadStaffOrder}, {"group", ReadGroup},
+        {"textRepeat", ReadTextRepeat}, {"placedTextRepeat", ReadPlacedTextRepeat}, {"pageText", ReadPageText},
     };
     for (const Handler& handler : handlers) {
         if (std::strcmp(handler.name, element->Name()) == 0) {

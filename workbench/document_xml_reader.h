@@ -13,4 +13,13 @@ bool IsWorkbenchDocument(const tinyxml2::XMLDocument& xml);
 // On failure, `reader` holds the message.
 bool ReadWorkbenchDocument(const tinyxml2::XMLDocument& xml, ElementReader& reader, ScoreDescription* score);
 
+// Readers of elements that live in files of their own, for the element table.
+// document_xml_groups.cpp:
+bool ReadStaffOrder(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+bool ReadGroup(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+// document_xml_texts.cpp:
+bool ReadTextRepeat(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+bool ReadPlacedTextRepeat(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+bool ReadPageText(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+
 }  // namespace workbench

@@ -5,7 +5,10 @@
 #include "framework/data/region_layout.h"
 #include "framework/data/staff_layout.h"
 #include "framework/data/text_layout.h"
+#include "framework/score/group_layout.h"
 #include "framework/score/measure_layout.h"
+#include "framework/score/page_text_layout.h"
+#include "framework/score/text_repeat_layout.h"
 
 namespace workbench {
 

@@ -37,6 +37,22 @@ unsigned BuildContext::PutTextBlock(unsigned rawTextKind, const std::string& tex
     return number;
 }
 
+bool ItemNumbering::Take(BuildContext& context, int line, long* number)
+{
+    const std::string element = std::string("<") + _element + ">";
+    if (*number == 0) {
+        *number = _highest + 1;
+    }
+    if (*number > 32767) {
+        return context.Fail(line, element + " needs a number: the one after the highest is beyond 32767");
+    }
+    if (!_taken.insert(*number).second) {
+        return context.Fail(line, element + " number " + std::to_string(*number) + " is given twice");
+    }
+    _highest = *number > _highest ? *number : _highest;
+    return true;
+}
+
 bool BuildMeasures(BuildContext& context)
 {
     unsigned measure = 0;
@@ -93,7 +109,8 @@ std::unique_ptr<Document> BuildDocument(ScoreDescription score, const std::strin
         document->view = *score.view;
     }
     BuildContext context(score, *document, fileName, hostVersion);
-    if (!BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context)) {
+    if (!BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context) ||
+        !BuildStaffOrder(context) || !BuildGroups(context) || !BuildTextRepeats(context) || !BuildPageTexts(context)) {
         if (error != nullptr) {
             *error = context.Error();
         }

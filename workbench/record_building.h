@@ -3,6 +3,7 @@
 // text blocks, and the message of the first failure.
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "workbench/document.h"
@@ -40,10 +41,29 @@ private:
     unsigned _textBlocks = 0;
 };
 
+// The numbers of one element's items: a number of 0 becomes the one after the
+// highest so far.
+class ItemNumbering {
+public:
+    explicit ItemNumbering(const char* element) : _element(element) {}
+    // False, with the message in the context, for a number given twice or
+    // none left after the highest.
+    bool Take(BuildContext& context, int line, long* number);
+
+private:
+    const char* _element;
+    std::set<long> _taken;
+    long _highest = 0;
+};
+
 // The builders of each part, in the order BuildDocument runs them.
 bool BuildMeasures(BuildContext& context);
 bool BuildLayouts(BuildContext& context);
 bool BuildStaves(BuildContext& context);
 bool BuildSelection(BuildContext& context);
+bool BuildStaffOrder(BuildContext& context);
+bool BuildGroups(BuildContext& context);
+bool BuildTextRepeats(BuildContext& context);
+bool BuildPageTexts(BuildContext& context);
 
 }  // namespace workbench

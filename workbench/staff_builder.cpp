@@ -1,8 +1,6 @@
 // Building staves and percussion layouts: staff records with their name
 // texts, percussion staff records, instrument definitions, layout notes and
 // layout names.
-#include <set>
-
 #include "host/record_bytes.h"
 #include "workbench/host_layouts.h"
 #include "workbench/record_building.h"
@@ -24,20 +22,12 @@ unsigned TranspositionWord(long interval, long alteration)
 
 bool BuildLayouts(BuildContext& context)
 {
-    std::set<long> numbers;
-    long highest = 0;
+    ItemNumbering numbers("layout");
     const unsigned long noteTag = layout_note::TagFor(context.hostVersion);
     for (LayoutDescription& layout : context.score.layouts) {
-        if (layout.number == 0) {
-            layout.number = highest + 1;
+        if (!numbers.Take(context, layout.line, &layout.number)) {
+            return false;
         }
-        if (layout.number > 32767) {
-            return context.Fail(layout.line, "<layout> needs a number: the one after the highest is beyond 32767");
-        }
-        if (!numbers.insert(layout.number).second) {
-            return context.Fail(layout.line, "<layout> number " + std::to_string(layout.number) + " is given twice");
-        }
-        highest = layout.number > highest ? layout.number : highest;
         for (size_t inci = 0; inci < layout.notes.size(); ++inci) {
             const LayoutNoteDescription& note = layout.notes[inci];
             Bytes bytes(layout_note::kSize, 0);
@@ -59,19 +49,11 @@ bool BuildLayouts(BuildContext& context)
 
 bool BuildStaves(BuildContext& context)
 {
-    std::set<long> numbers;
-    long highest = 0;
+    ItemNumbering numbers("staff");
     for (StaffDescription& staff : context.score.staves) {
-        if (staff.number == 0) {
-            staff.number = highest + 1;
+        if (!numbers.Take(context, staff.line, &staff.number)) {
+            return false;
         }
-        if (staff.number > 32767) {
-            return context.Fail(staff.line, "<staff> needs a number: the one after the highest is beyond 32767");
-        }
-        if (!numbers.insert(staff.number).second) {
-            return context.Fail(staff.line, "<staff> number " + std::to_string(staff.number) + " is given twice");
-        }
-        highest = staff.number > highest ? staff.number : highest;
         const unsigned item = static_cast<unsigned>(staff.number);
 
         Bytes record(staff_record::kSize, 0);
@@ -107,7 +89,6 @@ bool BuildStaves(BuildContext& context)
             context.Put(instrument_def::kTag, RecordKey::FromNumbers(item), std::move(definition));
         }
         context.Put(staff_record::kTag, RecordKey::FromNumbers(item), std::move(record));
-        context.document.staves.push_back(static_cast<int>(staff.number));
     }
     return true;
 }
