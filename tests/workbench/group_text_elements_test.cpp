@@ -111,24 +111,16 @@ TEST(GroupTextElements, MakeTheirRecordsWithTextBlocksNumberedOnFromTheStaves)
 TEST(GroupTextElements, SlotsFollowTheStaffOrderRecords)
 {
     std::string error;
-    std::unique_ptr<Document> document =
-        Read("  <measures count='2'/>\n  <staff/><staff/><staff/>\n  <staffOrder staves='3 1 2'/>\n", &error);
+    std::unique_ptr<Document> document = Read("  <staff/><staff/><staff/>\n  <staffOrder staves='3 1 2'/>\n", &error);
     ASSERT_NE(document, nullptr) << error;
-    EXPECT_EQ(workbench::StaffInSlot(*document, 1), 3);
-    EXPECT_EQ(workbench::SlotOfStaff(*document, 2), 3);
-    EXPECT_EQ(workbench::StaffInSlot(*document, 4), 0);
-    EXPECT_EQ(workbench::DescribeStaff(*document, 2, 0x10000000).number, 1);
-    EXPECT_EQ(ReadU16(workbench::WholeRegion(*document).data(), 12), 3u);
-
+    EXPECT_EQ(workbench::DescribeStaff(*document, 1, 0x10000000).number, 3);
     // A record too short to name a staff leaves its slot without one; the
     // order ends at the first missing inci.
     document->records.Put(0x534F4975, RecordKey::FromNumbers(0, 1), Bytes{7});
     document->records.Put(0x534F4975, RecordKey::FromNumbers(0, 4), Fields(24, {{0, 2}}));
     EXPECT_EQ(workbench::StaffOrder(*document), (std::vector<int>{3, 0, 2}));
-    EXPECT_EQ(workbench::SlotOfStaff(*document, 1), 0);
-    document->records.Delete(0x534F4975, RecordKey::FromNumbers(0, 0));
-    EXPECT_TRUE(workbench::StaffOrder(*document).empty());
-    EXPECT_TRUE(workbench::IsEmptyRegion(workbench::WholeRegion(*document).data()));
+    EXPECT_EQ(workbench::SlotOfStaff(*document, 2), 3);
+    EXPECT_EQ(workbench::StaffInSlot(*document, 4), 0);
 }
 
 }  // namespace
