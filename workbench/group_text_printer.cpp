@@ -36,7 +36,7 @@ std::string RepeatText(const Document& document, unsigned definition)
 {
     bool found = false;
     std::string text = RawText(document, text_repeat_text::kTag, definition, &found);
-    return found ? Quoted(text) : "without text";
+    return found ? Quoted(text) : "no text";
 }
 
 }  // namespace
@@ -59,21 +59,21 @@ std::string DescribeGroupsAndTexts(const Document& document)
         text += "  text repeat " + std::to_string(key.Number(0)) + ": " + RepeatText(document, key.Number(0)) + "\n";
     });
     ForEachOfTag(document, text_repeat_record::kTag, [&](const RecordKey& key, const Bytes& bytes) {
-        text += "  measure " + std::to_string(key.Number(0)) + ": ";
+        text += "  measure " + std::to_string(key.Number(0)) + ": placed text repeat ";
         if (!Holds(bytes, text_repeat_record::kSize)) {
-            text += "a placed text repeat too short\n";
+            text += "too short\n";
             return;
         }
         unsigned definition = ReadU16(bytes.data(), text_repeat_record::kDefinition);
-        text += "text repeat " + std::to_string(definition) + " " + RepeatText(document, definition) + "\n";
+        text += std::to_string(definition) + ", " + RepeatText(document, definition) + "\n";
     });
     ForEachOfTag(document, page_text_record::kTag, [&](const RecordKey& key, const Bytes& bytes) {
-        text += "  page " + std::to_string(key.Number(0)) + ": ";
+        text += "  page " + std::to_string(key.Number(0)) + ": page text ";
         if (!Holds(bytes, page_text_record::kSize)) {
-            text += "a page text too short\n";
+            text += "too short\n";
             return;
         }
-        text += "text " + Quoted(TextOfBlock(document, ReadU16(bytes.data(), page_text_record::kTextBlock))) + "\n";
+        text += Quoted(TextOfBlock(document, ReadU16(bytes.data(), page_text_record::kTextBlock))) + "\n";
     });
     return text;
 }
