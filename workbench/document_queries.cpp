@@ -89,6 +89,9 @@ bool IsRegionInDocument(const Document& document, const unsigned char* region)
 
 int SlotOfStaff(const Document& document, int staff)
 {
+    if (staff < 1) {
+        return 0;  // a slot whose record names no staff is no staff's slot
+    }
     const std::vector<int> order = StaffOrder(document);
     for (size_t i = 0; i < order.size(); ++i) {
         if (order[i] == staff) {

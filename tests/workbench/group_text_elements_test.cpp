@@ -120,6 +120,7 @@ TEST(GroupTextElements, SlotsFollowTheStaffOrderRecords)
     document->records.Put(0x534F4975, RecordKey::FromNumbers(0, 4), Fields(24, {{0, 2}}));
     EXPECT_EQ(workbench::StaffOrder(*document), (std::vector<int>{3, 0, 2}));
     EXPECT_EQ(workbench::SlotOfStaff(*document, 2), 3);
+    EXPECT_EQ(workbench::SlotOfStaff(*document, 0), 0);
     EXPECT_EQ(workbench::StaffInSlot(*document, 4), 0);
 }
 

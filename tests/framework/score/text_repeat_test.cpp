@@ -79,6 +79,8 @@ TEST_F(TextRepeats, DeepSaveAsGivesTheCopyATextOfItsOwn)
     EXPECT_EQ(definition.GetItemNo(), 9);
     EXPECT_TRUE(Exists(kDefinition, 1));
     EXPECT_TRUE(Exists(kDefinition, 9));
+    EXPECT_TRUE(Exists(kRepeatText, 9));
+    EXPECT_EQ(Text(definition.CreateTextString()), "To Coda");
 
     FCString changed("Segno");
     ASSERT_TRUE(definition._SaveTextAs(&changed, 9));
