@@ -1,5 +1,5 @@
 // A document held by the workbench host: its records and what the host keeps
-// beside them (staff order, selection, file locations, view, edit history).
+// beside them (selection, file locations, view, edit history).
 #pragma once
 
 #include <array>
@@ -67,9 +67,9 @@ struct Document {
     int number = 1;
     std::string name;
     std::string path;  // full Windows path of the file it was read from
+    // The score's staff order, which is also the global instrument list, is
+    // kept in the records (document_queries.h: StaffOrder).
     DocumentStore records;
-    // The global instrument list: staff numbers by slot (slot 1 first).
-    std::vector<int> staves;
     std::array<unsigned char, 20> selection{};  // EREGION
     std::vector<MidiMapFile> midiMaps;
     std::string noteTypeFile;  // full Windows path; empty: the workbench's own

@@ -97,7 +97,11 @@ std::string Decoded(unsigned long tag, const Bytes& bytes, unsigned long hostVer
     if (std::string expression = DecodeExpressionRecord(tag, bytes); !expression.empty()) {
         return expression;
     }
-    bool isText = (tag & 0xFFFF0000) == raw_text::kTagPrefix || tag == layout_name::kTag;
+    if (std::string decoded = DecodedGroupOrTextRecord(tag, bytes); !decoded.empty()) {
+        return decoded;
+    }
+    bool isText = (tag & 0xFFFF0000) == raw_text::kTagPrefix || tag == layout_name::kTag ||
+                  tag == text_repeat_text::kTag;
     if (isText && size > 0 && bytes.back() == 0) {
         return "text " + Quoted(std::string(bytes.begin(), bytes.end() - 1));
     }
@@ -171,10 +175,12 @@ std::string DescribeDocument(const Document& document, unsigned long hostVersion
         text += "  cancelled edit blocks:" + QuotedList(document.cancelledBlocks) + "\n";
     }
     text += DescribeParts(document);
-    text += "  staves: " + std::to_string(document.staves.size()) + "\n";
-    for (size_t slot = 1; slot <= document.staves.size(); ++slot) {
+    const size_t slots = StaffOrder(document).size();
+    text += "  staves: " + std::to_string(slots) + "\n";
+    for (size_t slot = 1; slot <= slots; ++slot) {
         text += Staff(document, static_cast<int>(slot), hostVersion);
     }
+    text += DescribeGroupsAndTexts(document);
     text += "  records: " + std::to_string(document.records.Records().size()) + "\n";
     for (const auto& [id, bytes] : document.records.Records()) {
         text += "    " + TagName(id.tag) + " [" + std::to_string(id.key.Number(0)) + "," +

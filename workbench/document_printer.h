@@ -34,4 +34,10 @@ std::string DecodeExpressionRecord(unsigned long tag, const Bytes& bytes);
 std::string DescribeScoreRecord(unsigned long tag, const Bytes& bytes);
 std::string DescribeMusic(const Document& document);
 
+// group_text_printer.cpp: staff groups, text repeats and page texts read
+// back, a line each; and the reading of one record of their tags or of the
+// staff order, empty for any other tag.
+std::string DescribeGroupsAndTexts(const Document& document);
+std::string DecodedGroupOrTextRecord(unsigned long tag, const Bytes& bytes);
+
 }  // namespace workbench

@@ -1,4 +1,5 @@
-// Reading measures, regions and staves back out of a document's records.
+// Reading measures, regions, the staff order and staves back out of a
+// document's records.
 #include "workbench/document_queries.h"
 
 #include <windows.h>
@@ -18,16 +19,52 @@ int MeasureCount(const Document& document)
     return count;
 }
 
+namespace {
+
+// A record's 16-bit field, or 0 when the record is too short to hold it.
+unsigned Field(const Bytes& bytes, int offset)
+{
+    return bytes.size() >= static_cast<size_t>(offset) + 2 ? ReadU16(bytes.data(), offset) : 0;
+}
+
+const Bytes* SystemStaff(const Document& document, int inci)
+{
+    return document.records.Find(system_staff_record::kTag,
+                                 RecordKey::FromNumbers(system_staff_record::kScoreList, static_cast<unsigned>(inci)));
+}
+
+}  // namespace
+
+std::vector<int> StaffOrder(const Document& document)
+{
+    std::vector<int> staves;
+    while (staves.size() < 0x7FFF) {
+        const Bytes* record = SystemStaff(document, static_cast<int>(staves.size()));
+        if (record == nullptr) {
+            break;
+        }
+        staves.push_back(static_cast<int>(Field(*record, system_staff_record::kStaff)));
+    }
+    return staves;
+}
+
+int StaffInSlot(const Document& document, int slot)
+{
+    const Bytes* record = slot < 1 ? nullptr : SystemStaff(document, slot - 1);
+    return record == nullptr ? 0 : static_cast<int>(Field(*record, system_staff_record::kStaff));
+}
+
 Region WholeRegion(const Document& document)
 {
     Region whole{};
     int measures = MeasureCount(document);
-    if (document.staves.empty() || measures == 0) {
+    int slots = static_cast<int>(StaffOrder(document).size());
+    if (slots == 0 || measures == 0) {
         return whole;
     }
     WriteU16(whole.data(), region_record::kStartSlot, 1);
     WriteU16(whole.data(), region_record::kStartMeasure, 1);
-    WriteU16(whole.data(), region_record::kEndSlot, static_cast<unsigned>(document.staves.size()));
+    WriteU16(whole.data(), region_record::kEndSlot, static_cast<unsigned>(slots));
     WriteU16(whole.data(), region_record::kEndMeasure, static_cast<unsigned>(measures));
     WriteU32(whole.data(), region_record::kEndPos, region_record::kEndOfMeasure);
     return whole;
@@ -43,7 +80,7 @@ bool IsRegionInDocument(const Document& document, const unsigned char* region)
     if (IsEmptyRegion(region)) {
         return true;
     }
-    int slots = static_cast<int>(document.staves.size());
+    int slots = static_cast<int>(StaffOrder(document).size());
     int measures = MeasureCount(document);
     auto within = [](int value, int last) { return value >= 1 && value <= last; };
     return ReadU16(region, region_record::kStartList) == 0 && ReadU16(region, region_record::kEndList) == 0 &&
@@ -61,8 +98,12 @@ int StaffAtPosition(const Document& document, const RecordKey& key)
 
 int SlotOfStaff(const Document& document, int staff)
 {
-    for (size_t i = 0; i < document.staves.size(); ++i) {
-        if (document.staves[i] == staff) {
+    if (staff < 1) {
+        return 0;  // a slot whose record names no staff is no staff's slot
+    }
+    const std::vector<int> order = StaffOrder(document);
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (order[i] == staff) {
             return static_cast<int>(i) + 1;
         }
     }
@@ -96,24 +137,25 @@ std::string RawText(const Document& document, unsigned long tag, unsigned number
     return text;
 }
 
-namespace {
-
-// A record's 16-bit field, or 0 when the record is too short to hold it.
-unsigned Field(const Bytes& bytes, int offset)
+std::string TextOfBlock(const Document& document, unsigned block)
 {
-    return bytes.size() >= static_cast<size_t>(offset) + 2 ? ReadU16(bytes.data(), offset) : 0;
+    const Bytes* record = document.records.Find(text_block::kTag, RecordKey::FromNumbers(block));
+    if (record == nullptr) {
+        return std::string();
+    }
+    bool found = false;
+    return RawText(document, raw_text::kTagPrefix | Field(*record, text_block::kRawTextKind),
+                   Field(*record, text_block::kRawTextNumber), &found);
 }
-
-}  // namespace
 
 StaffSummary DescribeStaff(const Document& document, int slot, unsigned long hostVersion)
 {
     StaffSummary staff;
-    if (slot < 1 || slot > static_cast<int>(document.staves.size())) {
+    if (slot < 1 || SystemStaff(document, slot - 1) == nullptr) {
         return staff;
     }
     staff.slot = slot;
-    staff.number = document.staves[slot - 1];
+    staff.number = StaffInSlot(document, slot);
     const unsigned item = static_cast<unsigned>(staff.number);
     const Bytes* record = document.records.Find(staff_record::kTag, RecordKey::FromNumbers(item));
     staff.hasRecord = record != nullptr;
@@ -126,12 +168,7 @@ StaffSummary DescribeStaff(const Document& document, int slot, unsigned long hos
                                                                    : "standard";
     staff.transposition = static_cast<int>(Field(*record, staff_record::kTransposition));
 
-    if (const Bytes* block = document.records.Find(
-            text_block::kTag, RecordKey::FromNumbers(Field(*record, staff_record::kFullNameTextBlock)))) {
-        bool found = false;
-        staff.name = RawText(document, raw_text::kTagPrefix | Field(*block, text_block::kRawTextKind),
-                             Field(*block, text_block::kRawTextNumber), &found);
-    }
+    staff.name = TextOfBlock(document, Field(*record, staff_record::kFullNameTextBlock));
 
     unsigned tagLow = Field(*record, staff_record::kPercussionTagSuffix);
     unsigned percussionItem = Field(*record, staff_record::kPercussionItemNo);

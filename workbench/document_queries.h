@@ -1,9 +1,10 @@
 // What the workbench reads back out of a document: measure count, regions,
-// slots, and each staff as its records describe it.
+// the staff order and slots, and each staff as its records describe it.
 #pragma once
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "workbench/document.h"
 
@@ -13,6 +14,13 @@ using Region = std::array<unsigned char, 20>;  // EREGION
 
 // Measures 1, 2, ... up to the first number without a measure record.
 int MeasureCount(const Document& document);
+// The score's staff order, which is also the global instrument list: the
+// staff numbers of the system staff records of list 0, slot 1 (inci 0) first,
+// up to the first inci without a record. A record too short to name a staff
+// gives 0, no staff, in its slot.
+std::vector<int> StaffOrder(const Document& document);
+// The staff in the 1-based slot of the global list; 0 when none.
+int StaffInSlot(const Document& document, int slot);
 // All staves and all measures; empty when there are no staves or measures.
 Region WholeRegion(const Document& document);
 bool IsEmptyRegion(const unsigned char* region);
@@ -31,6 +39,8 @@ int StaffAtPosition(const Document& document, const RecordKey& key);
 
 // A raw text record's text up to its NUL; `found` false when there is none.
 std::string RawText(const Document& document, unsigned long tag, unsigned number, bool* found);
+// The text of a text block through its raw text; empty when either is missing.
+std::string TextOfBlock(const Document& document, unsigned block);
 
 struct StaffSummary {
     int slot = 0;

@@ -301,6 +301,8 @@ bool ReadElement(ElementReader& reader, const XMLElement* element, ScoreDescript
         {"textExpression", ReadTextExpression}, {"expression", ReadExpression},
         {"cell", ReadCell},
         {"part", ReadPart},
+        {"staffOrder", ReadStaffOrder}, {"group", ReadGroup},
+        {"textRepeat", ReadTextRepeat}, {"placedTextRepeat", ReadPlacedTextRepeat}, {"pageText", ReadPageText},
     };
     for (const Handler& handler : handlers) {
         if (std::strcmp(handler.name, element->Name()) == 0) {

@@ -23,5 +23,13 @@ bool ReadEnclosure(ElementReader& reader, const tinyxml2::XMLElement* element, B
 // Readers of single elements that live in files of their own
 // (document_xml_<concern>.cpp), for the element table of the format.
 bool ReadPart(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+// Readers of elements that live in files of their own, for the element table.
+// document_xml_groups.cpp:
+bool ReadStaffOrder(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+bool ReadGroup(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+// document_xml_texts.cpp:
+bool ReadTextRepeat(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+bool ReadPlacedTextRepeat(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
+bool ReadPageText(ElementReader& reader, const tinyxml2::XMLElement* element, ScoreDescription* score);
 
 }  // namespace workbench

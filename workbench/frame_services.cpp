@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "host/record_bytes.h"
+#include "workbench/document_queries.h"
 #include "workbench/host_layouts.h"
 #include "workbench/host_services.h"
 #include "workbench/workbench.h"
@@ -49,10 +50,11 @@ extern "C" void* WINAPI HostLoadTGF(unsigned short instrumentList, short slot, s
                                     long version)
 {
     Document* document = Workbench::Instance().Serve("FX_LoadTGF", version);
-    if (document == nullptr || instrumentList != 0 || slot < 1 || slot > static_cast<int>(document->staves.size())) {
+    const int staff = document == nullptr || instrumentList != 0 ? 0 : StaffInSlot(*document, slot);
+    if (staff == 0) {
         return nullptr;
     }
-    auto music = document->music.find(CellLayer{document->staves[slot - 1], measure, layer});
+    auto music = document->music.find(CellLayer{staff, measure, layer});
     if (music == document->music.end()) {
         return nullptr;
     }

@@ -6,9 +6,12 @@
 #include "framework/data/staff_layout.h"
 #include "framework/data/text_layout.h"
 #include "framework/score/expression_layout.h"
+#include "framework/score/group_layout.h"
 #include "framework/score/independent_cell_detail_layout.h"
 #include "framework/score/measure_layout.h"
 #include "framework/score/measure_number_layout.h"
+#include "framework/score/page_text_layout.h"
+#include "framework/score/text_repeat_layout.h"
 #include "host/frame_layout.h"
 
 namespace workbench {

@@ -196,7 +196,7 @@ void MainWindow::Refresh()
         firstSlot = a < b ? a : b;
         lastSlot = a < b ? b : a;
     }
-    int rows = document == nullptr ? 0 : static_cast<int>(document->staves.size());
+    int rows = document == nullptr ? 0 : static_cast<int>(StaffOrder(*document).size());
     for (int row = 0; row < rows; ++row) {
         StaffSummary staff = DescribeStaff(*document, row + 1, host.hostVersion);
         SetCell(_list, row, 0, std::to_string(row + 1));

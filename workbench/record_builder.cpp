@@ -96,7 +96,8 @@ std::unique_ptr<Document> BuildDocument(ScoreDescription score, const std::strin
     }
     BuildContext context(score, *document, fileName, hostVersion);
     if (!BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context) ||
-        !BuildMeasureNumbers(context) || !BuildExpressions(context) || !BuildCells(context)) {
+        !BuildMeasureNumbers(context) || !BuildExpressions(context) || !BuildCells(context) ||
+        !BuildStaffOrder(context) || !BuildGroups(context) || !BuildTextRepeats(context) || !BuildPageTexts(context)) {
         if (error != nullptr) {
             *error = context.Error();
         }

@@ -67,5 +67,9 @@ bool BuildMeasureNumbers(BuildContext& context);
 bool BuildExpressions(BuildContext& context);
 // Cells' own keys and music; after the staves and measures.
 bool BuildCells(BuildContext& context);
+bool BuildStaffOrder(BuildContext& context);
+bool BuildGroups(BuildContext& context);
+bool BuildTextRepeats(BuildContext& context);
+bool BuildPageTexts(BuildContext& context);
 
 }  // namespace workbench

@@ -44,10 +44,10 @@ extern "C" long WINAPI HostSetCurERegion(EREGION* selection, long version)
 extern "C" short WINAPI HostSlotToInst(short slot, unsigned short instrumentList, long version)
 {
     Document* document = Workbench::Instance().Serve("FX_SlotToInst", version);
-    if (document == nullptr || instrumentList != 0 || slot < 1 || slot > static_cast<int>(document->staves.size())) {
+    if (document == nullptr || instrumentList != 0) {
         return 0;
     }
-    return static_cast<short>(document->staves[slot - 1]);
+    return static_cast<short>(StaffInSlot(*document, slot));
 }
 
 extern "C" short WINAPI HostInstToSlot(short staff, unsigned short instrumentList, long version)

@@ -157,6 +157,39 @@ struct PlacedExpressionDescription {
     bool shape = false;
 };
 
+// The score's staff order, top to bottom: every staff once.
+struct StaffOrderDescription {
+    int line = 0;
+    std::vector<long> staves;
+};
+
+struct GroupDescription {
+    int line = 0;
+    long number = 0;  // 0: the next after the highest so far
+    long first = 0;  // staff numbers
+    long last = 0;
+    std::optional<std::string> name;  // 8-bit host texts, text tags included
+    std::optional<std::string> abbreviation;
+};
+
+struct TextRepeatDescription {
+    int line = 0;
+    long number = 0;  // 0: the next after the highest so far
+    std::optional<std::string> text;  // none: no text record
+};
+
+struct PlacedTextRepeatDescription {
+    int line = 0;
+    long measure = 0;
+    long textRepeat = 0;  // the definition's number
+};
+
+struct PageTextDescription {
+    int line = 0;
+    long page = 1;
+    std::string text;
+};
+
 struct ScoreDescription {
     std::string name;  // empty: the file's name
     std::string noteTypeFile;  // full Windows path; empty: the workbench's own
@@ -167,6 +200,11 @@ struct ScoreDescription {
     std::vector<StaffDescription> staves;  // in score order
     std::vector<CellDescription> cells;
     std::optional<SelectionDescription> selection;
+    std::optional<StaffOrderDescription> staffOrder;  // none: the staves in file order
+    std::vector<GroupDescription> groups;
+    std::vector<TextRepeatDescription> textRepeats;
+    std::vector<PlacedTextRepeatDescription> placedTextRepeats;
+    std::vector<PageTextDescription> pageTexts;
     std::optional<DocumentView> view;
     std::vector<MeasureNumberRegionDescription> measureNumberRegions;
     std::vector<CategoryDescription> categories;

@@ -48,7 +48,7 @@ bool Script::Select(const Step& step, std::string* error)
         return false;
     }
     bool staves = step.kind == StepKind::kSelectStaves;
-    int last = staves ? static_cast<int>(document->staves.size()) : MeasureCount(*document);
+    int last = staves ? static_cast<int>(StaffOrder(*document).size()) : MeasureCount(*document);
     if (step.first > last || step.second > last) {
         *error = std::string("the document has ") + std::to_string(last) + (staves ? " staves" : " measures");
         return false;

@@ -91,7 +91,6 @@ bool BuildStaves(BuildContext& context)
             context.Put(instrument_def::kTag, RecordKey::FromNumbers(item), std::move(definition));
         }
         context.Put(staff_record::kTag, RecordKey::FromNumbers(item), std::move(record));
-        context.document.staves.push_back(static_cast<int>(staff.number));
     }
     return true;
 }

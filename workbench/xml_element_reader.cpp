@@ -223,6 +223,20 @@ bool ElementReader::HostText(const tinyxml2::XMLElement* element, const char* at
     return true;
 }
 
+bool ElementReader::OptionalHostText(const tinyxml2::XMLElement* element, const char* attribute,
+                                     std::optional<std::string>* text)
+{
+    if (element->Attribute(attribute) == nullptr) {
+        return true;
+    }
+    std::string read;
+    if (!HostText(element, attribute, &read)) {
+        return false;
+    }
+    *text = read;
+    return true;
+}
+
 bool ElementReader::FilePath(const tinyxml2::XMLElement* element, std::string* path)
 {
     const char* file = nullptr;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include <tinyxml2.h>
@@ -42,6 +43,9 @@ public:
                 int* index);
     // The attribute's UTF-8 text as the host's 8-bit text; empty when absent.
     bool HostText(const tinyxml2::XMLElement* element, const char* attribute, std::string* text);
+    // As HostText; an absent attribute leaves `*text` without a value.
+    bool OptionalHostText(const tinyxml2::XMLElement* element, const char* attribute,
+                          std::optional<std::string>* text);
     // The required attribute "file" as a full Windows path.
     bool FilePath(const tinyxml2::XMLElement* element, std::string* path);
     // "yes" or "no"; an absent attribute leaves `*value` as it was.

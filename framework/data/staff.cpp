@@ -69,12 +69,7 @@ bool FCStaff::GetIndependentKeys() const
 
 FCString* FCStaff::CreateFullNameString()
 {
-    FCTextBlock block;
-    block.SetNewDefaults();
-    if (!block.Load(GetFullNameTextBlock())) {
-        return new FCString;
-    }
-    return block.CreateRawTextString();
+    return FCTextBlock::CreateTextStringOfBlock(GetFullNameTextBlock());
 }
 
 FCString* FCStaff::CreateTrimmedFullNameString()

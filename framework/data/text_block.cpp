@@ -70,3 +70,32 @@ bool FCTextBlock::DeepDeleteData()
     }
     return DeleteData();
 }
+
+FCString* FCTextBlock::CreateTextStringOfBlock(unsigned short item)
+{
+    FCTextBlock block;
+    block.SetNewDefaults();
+    if (!block.Load(item)) {
+        return new FCString;
+    }
+    return block.CreateRawTextString();
+}
+
+bool FCTextBlock::SaveNewTextAndBlock(FCString* text, unsigned short* item)
+{
+    FCRawText raw;
+    raw.SetText(text);
+    if (!raw.SaveNew()) {
+        return false;
+    }
+    FCTextBlock block;
+    block.SetNewDefaults();
+    block.SetRawTextKind(raw_text::kBlockKind);
+    block.SetRawTextNumber(static_cast<unsigned short>(raw.GetItemNo()));
+    if (!block.SaveNew()) {
+        raw.DeleteData();
+        return false;
+    }
+    *item = static_cast<unsigned short>(block.GetItemNo());
+    return true;
+}

@@ -27,4 +27,12 @@ public:
     // The block's text; a new string, empty when the raw text does not load.
     FCString* CreateRawTextString();
     bool SaveRawTextString(FCString* text);
+
+    // The text of block `item`; a new string, empty when the block or its raw
+    // text does not load. The caller owns it.
+    static FCString* CreateTextStringOfBlock(unsigned short item);
+    // Stores the text as a new raw text of the default tag under a new block
+    // with the defaults; true with the block's item number in `*item`. When the
+    // host refuses the block, its raw text goes too, so nothing is left behind.
+    static bool SaveNewTextAndBlock(FCString* text, unsigned short* item);
 };

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "workbench/document_queries.h"
 #include "workbench/document_reader.h"
 
 namespace {
@@ -161,7 +162,7 @@ TEST(DocumentReader, StaffElementsMakeStaffTextAndInstrumentRecords)
              "  <staff name=\"Snare\" style=\"percussion\" instrument=\"none\"/>\n"
              "  <staff midiMap=\"8\"/>\n");
     ASSERT_NE(document, nullptr);
-    EXPECT_EQ(document->staves, (std::vector<int>{4, 5, 6, 7}));  // numbers go on from the highest
+    EXPECT_EQ(workbench::StaffOrder(*document), (std::vector<int>{4, 5, 6, 7}));  // numbers go on from the highest
 
     const Bytes& drums = Record(*document, 0x534F4953, 4);
     ASSERT_EQ(drums.size(), 114u);
