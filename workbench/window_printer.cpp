@@ -122,9 +122,6 @@ std::string Control(HWND control)
     if ((GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) == 0) {
         text += ", hidden";
     }
-    if (lstrcmpiA(name.c_str(), "Edit") == 0 && (GetWindowLongA(control, GWL_STYLE) & ES_READONLY) != 0) {
-        text += ", read-only";
-    }
     if (lstrcmpiA(name.c_str(), "Button") == 0 && IsCheckable(control)) {
         text += SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? ", checked" : ", not checked";
     }

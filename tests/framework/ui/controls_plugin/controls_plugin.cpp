@@ -29,7 +29,6 @@ public:
         Link(new FCCtrlUpDown(CONTROLS_TEMPO_ARROWS))->ConnectDecimalEdit(_tempo, 0.5, 2.5);
         _instruments = Link(new FCCtrlListBox(CONTROLS_INSTRUMENTS));
         _kit = Link(new FCCtrlTree(CONTROLS_KIT));
-        _status = Link(new FCCtrlStatic(CONTROLS_STATUS));
         _remove = Link(new FCCtrlButton(CONTROLS_REMOVE));
         Link(new FCCtrlButton(CONTROLS_APPLY))->SetCommandRole(FCControl::kOkRole);
         Link(new FCCtrlButton(CONTROLS_CLOSE))->SetCommandRole(FCControl::kCloseRole);
@@ -101,18 +100,6 @@ public:
             }
             return true;
         }
-        if (control == _kit) {
-            FCString status("Selected: ");
-            if (FCTreeNode* node = _kit->GetSelectedNode()) {
-                FCString caption;
-                node->GetText(&caption);
-                status.Append(&caption);
-            } else {
-                status.Append("none");
-            }
-            _status->SetText(&status);
-            return true;
-        }
         return false;
     }
 
@@ -136,7 +123,6 @@ private:
     FCCtrlUpDown* _beatsArrows;
     FCCtrlListBox* _instruments;
     FCCtrlTree* _kit;
-    FCCtrlStatic* _status;
     FCCtrlButton* _remove;
 };
 
