@@ -300,11 +300,6 @@ TEST_F(FurtherControlsTest, ADeletedSubtreeIsTheCallersAndNeverAddressesItsItems
     tree->Clear();
     EXPECT_EQ(g_deletions, 5);
     EXPECT_EQ(TreeView_GetCount(treeView), 0u);
-
-    // Without a dialog the control refuses every item.
-    FCCtrlTree loose(IDC_TREE);
-    FCString text("Loose");
-    EXPECT_EQ(loose.AddNode(nullptr, true, &text), nullptr);
 }
 
 }  // namespace
