@@ -12,11 +12,6 @@ namespace {
 constexpr short kIntegerKind = 3;
 }  // namespace
 
-long FCCtrlEdit::Send(unsigned int message, unsigned int wParam, long lParam)
-{
-    return static_cast<long>(SendDlgItemMessageA(_GetDialog(), GetControlID(), message, wParam, lParam));
-}
-
 int FCCtrlEdit::GetInteger(int min, int max)
 {
     int value = FX_GetDlgItemVal(_GetDialog(), GetControlID(), kIntegerKind, kFinaleInterfaceVersion);
@@ -65,15 +60,15 @@ float FCCtrlEdit::GetFloat(float min, float max)
 
 void FCCtrlEdit::SelectAll()
 {
-    Send(EM_SETSEL, 0, -1);
+    _SendItemMessage(EM_SETSEL, 0, -1);
 }
 
 void FCCtrlEdit::SetMaxLength(short length)
 {
-    Send(EM_LIMITTEXT, static_cast<unsigned int>(length), 0);
+    _SendItemMessage(EM_LIMITTEXT, static_cast<unsigned int>(length), 0);
 }
 
 void FCCtrlEdit::SetReadOnly(bool readOnly)
 {
-    Send(EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+    _SendItemMessage(EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
 }

@@ -26,7 +26,4 @@ public:
     void SelectAll();
     void SetMaxLength(short length);
     void SetReadOnly(bool readOnly);
-
-private:
-    long Send(unsigned int message, unsigned int wParam, long lParam);
 };

@@ -3,20 +3,15 @@
 
 #include "framework/data/string.h"
 
-long FCCtrlListBox::Send(unsigned int message, unsigned int wParam, long lParam)
-{
-    return static_cast<long>(SendDlgItemMessageA(_GetDialog(), GetControlID(), message, wParam, lParam));
-}
-
 long FCCtrlListBox::SendText(unsigned int message, int index, FCString* text)
 {
     const char* entry = text != nullptr ? text->GetCString() : "";
-    return Send(message, static_cast<unsigned int>(index), reinterpret_cast<long>(entry));
+    return _SendItemMessage(message, static_cast<unsigned int>(index), reinterpret_cast<long>(entry));
 }
 
 void FCCtrlListBox::Clear()
 {
-    Send(LB_RESETCONTENT, 0, 0);
+    _SendItemMessage(LB_RESETCONTENT, 0, 0);
 }
 
 void FCCtrlListBox::AddString(FCString* text)
@@ -31,22 +26,22 @@ void FCCtrlListBox::InsertItem(int index, FCString* text)
 
 void FCCtrlListBox::DeleteItem(int index)
 {
-    Send(LB_DELETESTRING, static_cast<unsigned int>(index), 0);
+    _SendItemMessage(LB_DELETESTRING, static_cast<unsigned int>(index), 0);
 }
 
 int FCCtrlListBox::GetCount()
 {
-    return static_cast<int>(Send(LB_GETCOUNT, 0, 0));
+    return static_cast<int>(_SendItemMessage(LB_GETCOUNT, 0, 0));
 }
 
 int FCCtrlListBox::GetSelectedItem()
 {
-    return static_cast<int>(Send(LB_GETCURSEL, 0, 0));
+    return static_cast<int>(_SendItemMessage(LB_GETCURSEL, 0, 0));
 }
 
 void FCCtrlListBox::SetSelectedItem(int index)
 {
-    Send(LB_SETCURSEL, static_cast<unsigned int>(index), 0);
+    _SendItemMessage(LB_SETCURSEL, static_cast<unsigned int>(index), 0);
 }
 
 void FCCtrlListBox::ClearSelection()

@@ -27,6 +27,5 @@ public:
     void SetItemText(int index, FCString* text);
 
 private:
-    long Send(unsigned int message, unsigned int wParam, long lParam);
     long SendText(unsigned int message, int index, FCString* text);
 };

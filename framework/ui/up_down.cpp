@@ -39,12 +39,12 @@ int WholeUnits(double value)
 
 unsigned long FCCtrlUpDown::Range()
 {
-    return static_cast<unsigned long>(SendDlgItemMessageA(_GetDialog(), GetControlID(), UDM_GETRANGE, 0, 0));
+    return static_cast<unsigned long>(_SendItemMessage(UDM_GETRANGE, 0, 0));
 }
 
 void FCCtrlUpDown::SetRange(int min, int max)
 {
-    SendDlgItemMessageA(_GetDialog(), GetControlID(), UDM_SETRANGE, 0, MAKELPARAM(max, min));
+    _SendItemMessage(UDM_SETRANGE, 0, MAKELPARAM(max, min));
 }
 
 int FCCtrlUpDown::GetMinimum()
