@@ -1,6 +1,10 @@
 // The dialog services: plug-in dialogs built from the plug-in's own templates,
 // their messages forwarded to the plug-in's procedure, and the item services.
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "workbench/host_services.h"
 #include "workbench/workbench.h"
@@ -15,6 +19,8 @@ const char kWindowProperty[] = "WorkbenchPluginWindow";
 // Value kinds of FX_GetDlgItemVal and FX_SetDlgItemVal.
 constexpr short kPopupEntryKind = 0;
 constexpr short kIntegerKind = 3;
+// Value kind of FX_GetDlgItemUser and FX_SetDlgItemUser: a decimal number.
+constexpr short kDecimalKind = 0;
 
 // What FX_Dialog hands to the new dialog; it lives for the creating call.
 struct DialogStart {
@@ -69,6 +75,23 @@ INT_PTR CALLBACK ForwardingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         Unregister(dialog);
     }
     return proc(dialog, message, static_cast<unsigned int>(wParam), static_cast<long>(lParam), window);
+}
+
+// At most four decimals, without trailing zeros or a trailing point.
+std::string DecimalText(double value)
+{
+    // The widest double has 309 digits before the point.
+    char text[400];
+    std::snprintf(text, sizeof text, "%.4f", value);
+    std::string shown = text;
+    if (shown.find('.') != std::string::npos) {
+        shown.erase(shown.find_last_not_of('0') + 1);
+        if (shown.back() == '.') {
+            shown.pop_back();
+        }
+    }
+    // Values that round to nothing show no sign.
+    return shown == "-0" ? "0" : shown;
 }
 
 }  // namespace
@@ -156,6 +179,28 @@ extern "C" long WINAPI HostSetDlgItemVal(HWND dialog, long item, short kind, lon
     default:
         return 0;
     }
+}
+
+extern "C" long WINAPI HostGetDlgItemUser(HWND dialog, long item, short kind, double* value, long)
+{
+    HWND control = GetDlgItem(dialog, item);
+    if (control == nullptr || kind != kDecimalKind || value == nullptr) {
+        return 0;
+    }
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    GetWindowTextA(control, &text[0], static_cast<int>(text.size()));
+    // A field that does not start with a number reads 0, as the C library reads it.
+    *value = std::atof(text.c_str());
+    return 1;
+}
+
+extern "C" long WINAPI HostSetDlgItemUser(HWND dialog, long item, short kind, double value, long)
+{
+    // Infinities and NaN have no decimal text; the field keeps its own.
+    if (GetDlgItem(dialog, item) == nullptr || kind != kDecimalKind || !std::isfinite(value)) {
+        return 0;
+    }
+    return SetDlgItemTextA(dialog, item, DecimalText(value).c_str()) ? 1 : 0;
 }
 
 extern "C" long WINAPI HostEnableDlgItem(HWND dialog, long item, short enable, long)

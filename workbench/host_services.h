@@ -77,6 +77,9 @@ long WINAPI HostSetDlgString(HWND dialog, long item, const char* text, long vers
 long WINAPI HostGetDlgString(HWND dialog, long item, char* buffer, short size, long version);
 long WINAPI HostGetDlgItemVal(HWND dialog, long item, short kind, long version);
 long WINAPI HostSetDlgItemVal(HWND dialog, long item, short kind, long value, long version);
+// Decimal numbers shown in edit fields (kind 0).
+long WINAPI HostGetDlgItemUser(HWND dialog, long item, short kind, double* value, long version);
+long WINAPI HostSetDlgItemUser(HWND dialog, long item, short kind, double value, long version);
 long WINAPI HostEnableDlgItem(HWND dialog, long item, short enable, long version);
 long WINAPI HostShowHideDlgItem(HWND dialog, long item, short show, long version);
 HWND WINAPI HostGetDlgCntl(HWND dialog, long item, long version);

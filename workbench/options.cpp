@@ -42,12 +42,17 @@ const char kHelpText[] =
     "                         entry with this menu text (a closing \"...\" may be left out)\n"
     "  --press ID             press control ID of the newest plug-in window\n"
     "  --choose ID=N          choose entry N (1-based) of combo box ID in that window\n"
+    "  --type ID=TEXT         type TEXT into edit field ID of that window, over its\n"
+    "                         whole text (an empty TEXT clears it)\n"
+    "  --spin ID=N            click the up (or right) arrow of up-down ID in that\n"
+    "                         window N times; the down (or left) arrow for N below 0\n"
     "  --resize DW,DH         make that window DW pixels wider and DH higher\n"
     "  --move X,Y             move that window to X,Y on the screen\n"
     "  --close                close that window (WM_CLOSE)\n"
     "  --print-window         print that window: its caption, then every control in\n"
     "                         tab order with its ID, class, text and state, combo box\n"
-    "                         and list box entries, list view columns and rows\n"
+    "                         and list box entries, list view columns and rows,\n"
+    "                         up-down ranges and positions, tree nodes by depth\n"
     "  --print-geometry       print that window's place and size on the screen and\n"
     "                         each control's place and size in its client area\n"
     "  --print-document       print the current document: its parts and edit\n"
@@ -143,7 +148,7 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
     };
     static const char* const kWithValue[] = {"--host-version", "--plugin", "--document", "--select-staves",
                                              "--select-measures", "--invoke", "--press", "--choose", "--resize", "--move",
-                                             "--answer", "--screenshot", "--part"};
+                                             "--answer", "--screenshot", "--part", "--type", "--spin"};
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
         if (option == "--help") {
@@ -211,6 +216,16 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
             step.kind = StepKind::kChoose;
             ok = ParsePair(value, '=', &step.first, &step.second) && step.first >= 0 && step.first <= 0xFFFF &&
                  step.second >= 1;
+        } else if (option == "--type") {
+            step.kind = StepKind::kType;
+            size_t at = value.find('=');
+            ok = at != std::string::npos && ParseInt(value.substr(0, at), &step.first) && step.first >= 0 &&
+                 step.first <= 0xFFFF;
+            step.text = ok ? value.substr(at + 1) : std::string();
+        } else if (option == "--spin") {
+            step.kind = StepKind::kSpin;
+            ok = ParsePair(value, '=', &step.first, &step.second) && step.first >= 0 && step.first <= 0xFFFF &&
+                 step.second != 0;
         } else if (option == "--resize" || option == "--move") {
             step.kind = option == "--resize" ? StepKind::kResize : StepKind::kMove;
             ok = ParsePair(value, ',', &step.first, &step.second);

@@ -13,6 +13,8 @@ enum class StepKind {
     kInvoke,
     kPress,
     kChoose,
+    kType,
+    kSpin,
     kResize,
     kMove,
     kClose,
@@ -33,7 +35,7 @@ enum class Answer { kOk, kYes, kNo, kCancel };
 struct Step {
     StepKind kind;
     std::string option;  // as written, for messages
-    std::string text;    // a file, or the menu text of --invoke
+    std::string text;    // a file, the menu text of --invoke, or the text of --type
     int first = 0;       // numbers: range, entry, control, size change
     int second = 0;
     Answer answer = Answer::kOk;

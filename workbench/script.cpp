@@ -126,6 +126,70 @@ bool Script::Choose(const Step& step, std::string* error)
     return true;
 }
 
+HWND Script::EnabledControl(const Step& step, const char* windowClass, const char* what, std::string* error) const
+{
+    HWND window = PluginWindow(error);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    HWND control = GetDlgItem(window, step.first);
+    char type[64] = {};
+    GetClassNameA(control, type, sizeof type);
+    if (control == nullptr || lstrcmpiA(type, windowClass) != 0) {
+        *error = std::string("the plug-in window has no ") + what + " " + std::to_string(step.first);
+        return nullptr;
+    }
+    if (!IsWindowEnabled(control)) {
+        *error = "control " + std::to_string(step.first) + " is disabled";
+        return nullptr;
+    }
+    return control;
+}
+
+// As a user types over a field's whole text: the field has the focus and
+// gets the characters one by one, so the plug-in hears every change.
+bool Script::Type(const Step& step, std::string* error)
+{
+    HWND edit = EnabledControl(step, "Edit", "edit field", error);
+    if (edit == nullptr) {
+        return false;
+    }
+    if ((GetWindowLongA(edit, GWL_STYLE) & ES_READONLY) != 0) {
+        *error = "edit field " + std::to_string(step.first) + " is read-only";
+        return false;
+    }
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    if (step.text.empty()) {
+        SendMessageA(edit, WM_CHAR, VK_BACK, 1);
+    }
+    for (char character : step.text) {
+        SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(character), 1);
+    }
+    return true;
+}
+
+// Mouse clicks in the middle of one arrow, which the control itself turns
+// into its notifications to the plug-in.
+bool Script::Spin(const Step& step, std::string* error)
+{
+    HWND upDown = EnabledControl(step, UPDOWN_CLASSA, "up-down", error);
+    if (upDown == nullptr) {
+        return false;
+    }
+    RECT area = {};
+    GetClientRect(upDown, &area);
+    bool forward = step.second > 0;
+    LPARAM at = (GetWindowLongA(upDown, GWL_STYLE) & UDS_HORZ) != 0
+                    ? MAKELPARAM(forward ? area.right * 3 / 4 : area.right / 4, area.bottom / 2)
+                    : MAKELPARAM(area.right / 2, forward ? area.bottom / 4 : area.bottom * 3 / 4);
+    for (int click = 0; click < (forward ? step.second : -step.second); ++click) {
+        SendMessageA(upDown, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(upDown, WM_LBUTTONUP, 0, at);
+    }
+    return true;
+}
+
 bool Script::Resize(const Step& step, std::string* error)
 {
     HWND window = PluginWindow(error);
@@ -206,6 +270,10 @@ bool Script::RunStep(const Step& step, std::string* error)
         return Press(step, error);
     case StepKind::kChoose:
         return Choose(step, error);
+    case StepKind::kType:
+        return Type(step, error);
+    case StepKind::kSpin:
+        return Spin(step, error);
     case StepKind::kResize:
         return Resize(step, error);
     case StepKind::kMove:

@@ -31,6 +31,11 @@ private:
     bool Invoke(const Step& step, std::string* error);
     bool Press(const Step& step, std::string* error);
     bool Choose(const Step& step, std::string* error);
+    // Control step.first of the plug-in window when it is of the window
+    // class and enabled; null, with a message naming `what`, otherwise.
+    HWND EnabledControl(const Step& step, const char* windowClass, const char* what, std::string* error) const;
+    bool Type(const Step& step, std::string* error);
+    bool Spin(const Step& step, std::string* error);
     bool Resize(const Step& step, std::string* error);
     bool Move(const Step& step, std::string* error);
     bool Screenshot(const Step& step, std::string* error);

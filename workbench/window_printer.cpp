@@ -1,4 +1,4 @@
-// Printing a window's controls, entries and list rows.
+// Printing a window's controls, entries, list rows, up-down ranges and tree nodes.
 #include "workbench/window_printer.h"
 
 #include <commctrl.h>
@@ -73,6 +73,40 @@ std::string ListView(HWND list)
     return text;
 }
 
+std::string UpDown(HWND upDown)
+{
+    int min = 0;
+    int max = 0;
+    SendMessageA(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&min), reinterpret_cast<LPARAM>(&max));
+    auto position = static_cast<int>(SendMessageA(upDown, UDM_GETPOS32, 0, 0));
+    return "    range " + std::to_string(min) + " to " + std::to_string(max) + ", position " +
+           std::to_string(position) + "\n";
+}
+
+// The items from `item` on and their sub-items, one line each, indented by depth.
+std::string TreeItems(HWND tree, HTREEITEM item, HTREEITEM selected, int depth)
+{
+    std::string text;
+    for (; item != nullptr; item = TreeView_GetNextSibling(tree, item)) {
+        char caption[1024] = {};
+        TVITEMA info = {};
+        info.mask = TVIF_TEXT;
+        info.hItem = item;
+        info.pszText = caption;
+        info.cchTextMax = sizeof caption;
+        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&info));
+        text += std::string(6 + 2 * depth, ' ') + Quoted(caption) + (item == selected ? " (selected)\n" : "\n");
+        text += TreeItems(tree, TreeView_GetChild(tree, item), selected, depth + 1);
+    }
+    return text;
+}
+
+std::string Tree(HWND tree)
+{
+    std::string items = TreeItems(tree, TreeView_GetRoot(tree), TreeView_GetSelection(tree), 0);
+    return items.empty() ? "    nodes: none\n" : "    nodes:\n" + items;
+}
+
 bool IsCheckable(HWND button)
 {
     LONG type = GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK;
@@ -98,6 +132,10 @@ std::string Control(HWND control)
         text += Entries(control, {LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_GETCURSEL});
     } else if (lstrcmpiA(name.c_str(), WC_LISTVIEWA) == 0) {
         text += ListView(control);
+    } else if (lstrcmpiA(name.c_str(), UPDOWN_CLASSA) == 0) {
+        text += UpDown(control);
+    } else if (lstrcmpiA(name.c_str(), WC_TREEVIEWA) == 0) {
+        text += Tree(control);
     }
     return text;
 }

@@ -23,6 +23,11 @@ HWND FCControl::_GetWindow() const
     return GetDlgItem(_GetDialog(), _controlID);
 }
 
+long FCControl::_SendItemMessage(unsigned int message, unsigned int wParam, long lParam) const
+{
+    return static_cast<long>(SendDlgItemMessageA(_GetDialog(), _controlID, message, wParam, lParam));
+}
+
 RECT FCControl::LiveRect() const
 {
     RECT rect = {};

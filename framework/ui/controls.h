@@ -60,6 +60,8 @@ protected:
     // The owner's dialog; null while there is none.
     HWND _GetDialog() const;
     HWND _GetWindow() const;
+    // A message to the control, sent through its dialog.
+    long _SendItemMessage(unsigned int message, unsigned int wParam, long lParam) const;
 
 private:
     // Top-left of the live control in the owner's client coordinates.

@@ -6,6 +6,7 @@
 
 #include "framework/ui/controls.h"
 #include "framework/ui/data_list.h"
+#include "framework/ui/up_down.h"
 
 namespace {
 // FX_Dialog's choice between the two kinds of dialog.
@@ -100,7 +101,14 @@ bool FCResourceWindow::HandleWMNotify(unsigned int wParam, long lParam)
         const auto* change = reinterpret_cast<const NMUPDOWN*>(lParam);
         // Arrows of an up-down without a buddy count the other way round.
         bool setsBuddy = (GetWindowLongA(header->hwndFrom, GWL_STYLE) & UDS_SETBUDDYINT) != 0;
-        HandleUpDownPressed(control, setsBuddy ? change->iDelta : -change->iDelta);
+        int delta = setsBuddy ? change->iDelta : -change->iDelta;
+        auto* upDown = control->_GetControlType() == FCControl::kUpDownControl ? static_cast<FCCtrlUpDown*>(control)
+                                                                               : nullptr;
+        if (upDown != nullptr && upDown->GetConnectedEdit() != nullptr) {
+            upDown->_HandleConnectedEditEvent(delta);
+        } else {
+            HandleUpDownPressed(control, delta);
+        }
         break;
     }
     default:

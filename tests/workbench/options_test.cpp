@@ -82,4 +82,22 @@ TEST(Options, WrongCommandLinesAreRefused)
     EXPECT_EQ(error, "--press needs a value");
 }
 
+TEST(Options, TypedTextsKeepTheirEqualsSignsAndSpinsCountArrowClicks)
+{
+    Options options;
+    std::string error;
+    ASSERT_TRUE(Parse({"--type", "201=a=b", "--type", "203=", "--spin", "202=-3"}, &options, &error)) << error;
+    ASSERT_EQ(options.steps.size(), 3u);
+    EXPECT_EQ(options.steps[0].kind, StepKind::kType);
+    EXPECT_EQ(options.steps[0].first, 201);
+    EXPECT_EQ(options.steps[0].text, "a=b");
+    EXPECT_EQ(options.steps[1].text, "");
+    EXPECT_EQ(options.steps[2].kind, StepKind::kSpin);
+    EXPECT_EQ(options.steps[2].first, 202);
+    EXPECT_EQ(options.steps[2].second, -3);
+    EXPECT_FALSE(Parse({"--type", "201"}, &options, &error));
+    EXPECT_FALSE(Parse({"--spin", "202=0"}, &options, &error));
+    EXPECT_EQ(error, "--spin: cannot use \"202=0\"");
+}
+
 }  // namespace

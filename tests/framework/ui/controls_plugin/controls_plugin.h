@@ -1,0 +1,15 @@
+// Resource IDs of the controls plug-in's window.
+#pragma once
+
+#define CONTROLS_DIALOG 20010
+#define CONTROLS_APPLY 1
+#define CONTROLS_CLOSE 2
+#define CONTROLS_REMOVE 3
+#define CONTROLS_BEATS_LABEL 101
+#define CONTROLS_TEMPO_LABEL 102
+#define CONTROLS_BEATS 201
+#define CONTROLS_BEATS_ARROWS 202
+#define CONTROLS_TEMPO 203
+#define CONTROLS_TEMPO_ARROWS 204
+#define CONTROLS_INSTRUMENTS 205
+#define CONTROLS_KIT 206
