@@ -24,6 +24,9 @@ enum class StepKind {
     kScreenshot,
     kUndo,
     kQuit,
+    kCapture,
+    kDestroy,
+    kKey,
 };
 
 // How alerts are answered.
@@ -33,7 +36,7 @@ struct Step {
     StepKind kind;
     std::string option;  // as written, for messages
     std::string text;    // a file, or the menu text of --invoke
-    int first = 0;       // numbers: range, entry, control, size change
+    int first = 0;       // numbers: range, entry, control, size change, key
     int second = 0;
     Answer answer = Answer::kOk;
 };

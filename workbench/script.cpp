@@ -163,6 +163,21 @@ bool Script::Screenshot(const Step& step, std::string* error)
     return SaveScreenshot(window, step.text, error);
 }
 
+// As a user's key press: the dialog manager of the message loop turns Enter
+// and Escape into the dialog's commands.
+bool Script::Key(const Step& step, std::string* error)
+{
+    HWND window = PluginWindow(error);
+    if (window == nullptr) {
+        return false;
+    }
+    HWND focus = GetFocus();
+    HWND target = focus != nullptr && IsChild(window, focus) ? focus : window;
+    PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(step.first), 1);
+    PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(step.first), static_cast<LPARAM>(0xC0000001));
+    return true;
+}
+
 bool Script::RunStep(const Step& step, std::string* error)
 {
     Workbench& host = Workbench::Instance();
@@ -236,6 +251,20 @@ bool Script::RunStep(const Step& step, std::string* error)
         return true;
     case StepKind::kQuit:
         return true;
+    case StepKind::kCapture: {
+        HWND window = NewestPluginWindow();
+        return SaveClientCapture(window != nullptr ? window : _window.Handle(), step.text, error);
+    }
+    case StepKind::kDestroy: {
+        HWND window = PluginWindow(error);
+        if (window != nullptr && !DestroyWindow(window)) {
+            *error = "the plug-in window cannot be destroyed";
+            return false;
+        }
+        return window != nullptr;
+    }
+    case StepKind::kKey:
+        return Key(step, error);
     }
     return false;
 }

@@ -34,6 +34,7 @@ private:
     bool Resize(const Step& step, std::string* error);
     bool Move(const Step& step, std::string* error);
     bool Screenshot(const Step& step, std::string* error);
+    bool Key(const Step& step, std::string* error);
 
     const Plugins& _plugins;
     MainWindow& _window;
