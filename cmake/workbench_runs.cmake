@@ -9,14 +9,14 @@ function(add_workbench_run name)
         set(ARG_PROGRAM $<TARGET_FILE:workbench_host>)
     endif()
     set(checks "")
-    foreach(check RESULT EXPECTED CONTAINS ERROR IMAGE SAME_IMAGES)
+    foreach(check RESULT EXPECTED CONTAINS ERROR IMAGE)
         if(DEFINED ARG_${check})
             list(APPEND checks "-D${check}=${ARG_${check}}")
         endif()
     endforeach()
     add_test(NAME ${name}
         COMMAND ${CMAKE_COMMAND} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" "-DPROGRAM=${ARG_PROGRAM}"
-            "-DARGS=${ARG_ARGS}" "-DSOURCE_DIR=${CMAKE_SOURCE_DIR}" "-DBINARY_DIR=${CMAKE_BINARY_DIR}" ${checks}
+            "-DARGS=${ARG_ARGS}" "-DSAME_IMAGES=${ARG_SAME_IMAGES}" "-DSOURCE_DIR=${CMAKE_SOURCE_DIR}" "-DBINARY_DIR=${CMAKE_BINARY_DIR}" ${checks}
             -P ${CMAKE_SOURCE_DIR}/cmake/run_workbench.cmake)
     set_tests_properties(${name} PROPERTIES TIMEOUT 100)
 endfunction()
