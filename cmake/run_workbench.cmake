@@ -7,6 +7,7 @@
 #   -DCONTAINS=   a text that standard output must hold
 #   -DERROR=      a text that standard error must hold (else it must be empty)
 #   -DIMAGE=      a file that must exist afterwards and be a BMP image
+#   -DSAME_IMAGES=a;b  two images the run saves, which must be alike byte for byte
 # Paths of the checkout and the build folder, as Windows shows them, are
 # compared as <SOURCE> and <BUILD>, and line ends as line feeds.
 if(NOT DEFINED RESULT)
@@ -15,6 +16,9 @@ endif()
 if(IMAGE)
     file(REMOVE "${IMAGE}")
 endif()
+foreach(image IN LISTS SAME_IMAGES)
+    file(REMOVE "${image}")
+endforeach()
 execute_process(
     COMMAND ${EMULATOR} ${PROGRAM} ${ARGS}
     WORKING_DIRECTORY "${SOURCE_DIR}"
@@ -69,6 +73,19 @@ if(IMAGE)
         file(SIZE "${IMAGE}" size)
         if(NOT magic STREQUAL "424d" OR size LESS 1000)
             string(APPEND problems "${IMAGE} is not a BMP image (${magic}, ${size} bytes)\n")
+        endif()
+    endif()
+endif()
+if(SAME_IMAGES)
+    list(GET SAME_IMAGES 0 first)
+    list(GET SAME_IMAGES 1 second)
+    if(NOT EXISTS "${first}" OR NOT EXISTS "${second}")
+        string(APPEND problems "no images ${first} and ${second}\n")
+    else()
+        file(SHA256 "${first}" first_hash)
+        file(SHA256 "${second}" second_hash)
+        if(NOT first_hash STREQUAL second_hash)
+            string(APPEND problems "${first} and ${second} differ\n")
         endif()
     endif()
 endif()

@@ -1,9 +1,10 @@
 # Runs of the workbench host FINALE.EXE as tests: its output compared with
 # what is expected (cmake/run_workbench.cmake does the run and the checks).
 # add_workbench_run(NAME [PROGRAM exe] [RESULT code] [EXPECTED file] [CONTAINS text]
-#                   [ERROR text] [IMAGE file] ARGS ...): FINALE.EXE run and checked.
+#                   [ERROR text] [IMAGE file] [SAME_IMAGES file file] ARGS ...): FINALE.EXE
+#                   run and checked.
 function(add_workbench_run name)
-    cmake_parse_arguments(ARG "" "PROGRAM;RESULT;EXPECTED;CONTAINS;ERROR;IMAGE" "ARGS" ${ARGN})
+    cmake_parse_arguments(ARG "" "PROGRAM;RESULT;EXPECTED;CONTAINS;ERROR;IMAGE" "ARGS;SAME_IMAGES" ${ARGN})
     if(NOT ARG_PROGRAM)
         set(ARG_PROGRAM $<TARGET_FILE:workbench_host>)
     endif()
@@ -15,7 +16,7 @@ function(add_workbench_run name)
     endforeach()
     add_test(NAME ${name}
         COMMAND ${CMAKE_COMMAND} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" "-DPROGRAM=${ARG_PROGRAM}"
-            "-DARGS=${ARG_ARGS}" "-DSOURCE_DIR=${CMAKE_SOURCE_DIR}" "-DBINARY_DIR=${CMAKE_BINARY_DIR}" ${checks}
+            "-DARGS=${ARG_ARGS}" "-DSAME_IMAGES=${ARG_SAME_IMAGES}" "-DSOURCE_DIR=${CMAKE_SOURCE_DIR}" "-DBINARY_DIR=${CMAKE_BINARY_DIR}" ${checks}
             -P ${CMAKE_SOURCE_DIR}/cmake/run_workbench.cmake)
     set_tests_properties(${name} PROPERTIES TIMEOUT 100)
 endfunction()

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "host/finale_version.h"
+#include "host/menu_entry_layout.h"
 #include "host/record_bytes.h"
 #include "host/ui.h"
 #include "tool/drumwell_window.h"
@@ -13,15 +14,6 @@
 namespace {
 
 constexpr unsigned long kPluginInterfaceVersion = 0x10000000;
-
-namespace menu_entry {
-constexpr int kText = 0;
-constexpr int kDescription = 64;
-constexpr int kName = 128;
-constexpr int kTextSize = 64;
-constexpr int kFirstWord = 192;
-constexpr int kSecondWord = 194;
-}  // namespace menu_entry
 
 // A bounded copy that fills the rest of the field with NUL bytes.
 void CopyField(unsigned char* record, int offset, const char* text)

@@ -17,8 +17,10 @@ unsigned char* NoteSlot(unsigned char* entry, int slot)
 
 void CleanEntry(unsigned char* entry)
 {
-    int count = ReadS16(entry, frame_entry::kNoteCount);
-    // A count outside the slots the entry has would reach past it.
+    const int stored = ReadS16(entry, frame_entry::kNoteCount);
+    // A count outside the slots the entry has would reach past it; a
+    // negative one uses no slot, but makes no rest of the entry either.
+    int count = stored;
     if (count < 0) {
         count = 0;
     } else if (count > frame_entry::kNoteSlots) {
@@ -52,7 +54,7 @@ void CleanEntry(unsigned char* entry)
     for (int i = count; i < frame_entry::kNoteSlots; ++i) {
         std::memset(NoteSlot(entry, i), 0, frame_entry::kNoteSlotSize);
     }
-    if (count == 0 && _CanAddNoteRecordToRests) {
+    if (stored == 0 && _CanAddNoteRecordToRests) {
         WriteU32(entry, frame_entry::kFlags, ReadU32(entry, frame_entry::kFlags) | frame_entry::kRestHasNoteRecord);
         WriteU16(entry, frame_entry::kNoteCount, 1);
         WriteU32(NoteSlot(entry, 0), note_slot::kFlags, note_slot::kRestNote);

@@ -4,16 +4,11 @@
 #include <cstring>
 
 #include "host/record_bytes.h"
+#include "host/record_key_layout.h"
 #include "host/record_translation.h"
 #include "host/service_wrappers.h"
 
 namespace {
-
-namespace record_key {
-constexpr int kComparator = 0;  // signed 16-bit, the first comparator
-constexpr int kIncident = 2;    // the second 16-bit field
-constexpr int kSize = 8;
-}  // namespace record_key
 
 namespace other_record {
 constexpr unsigned long kTagPrefix = 0x6F740000;  // o, t
@@ -45,16 +40,16 @@ using LoadProc = short(WINAPI*)(unsigned long, void*, void*, long*, unsigned lon
 using SaveProc = short(WINAPI*)(unsigned long, void*, void*, long, unsigned long);
 using DeleteProc = short(WINAPI*)(unsigned long, void*, unsigned long);
 
-// The host must offer these; one that does not answers 0 and the arguments
-// stay untouched.
-int HostLoad(unsigned long tag, void* key, void* buffer, long* size, unsigned long version)
+// The plug-in's bindings of the host's load and save. The host must offer
+// them; one that does not answers 0 and the arguments stay untouched.
+int CallLoadService(unsigned long tag, void* key, void* buffer, long* size, unsigned long version)
 {
     static BoundService<LoadProc> service;
     LoadProc proc = Bind(service, "FX_LoadEData");
     return proc ? proc(tag, key, buffer, size, version) : 0;
 }
 
-int HostSave(unsigned long tag, void* key, void* buffer, long size, unsigned long version)
+int CallSaveService(unsigned long tag, void* key, void* buffer, long size, unsigned long version)
 {
     static BoundService<SaveProc> service;
     SaveProc proc = Bind(service, "FX_SaveEData");
@@ -87,14 +82,14 @@ void LoadOther(unsigned long tag, short comparator, short incident, unsigned cha
     MakeOtherKey(key, comparator, incident);
     std::memset(record, 0, other_record::kSize);
     long size = other_record::kSize;
-    HostLoad(tag, key, record, &size, other_record::kVersion);
+    CallLoadService(tag, key, record, &size, other_record::kVersion);
 }
 
 bool SaveOther(unsigned long tag, short comparator, short incident, unsigned char* record)
 {
     unsigned char key[record_key::kSize];
     MakeOtherKey(key, comparator, incident);
-    return HostSave(tag, key, record, other_record::kSize, other_record::kVersion) != 0;
+    return CallSaveService(tag, key, record, other_record::kSize, other_record::kVersion) != 0;
 }
 
 // One row of a map array, read.
@@ -103,7 +98,7 @@ struct MapField {
     short comparator;
     short incident;
     int offset;
-    int word;  // byte offset of the word in the "other" record
+    int wordOffset;  // in bytes, into the "other" record
     int size;
     int conversion;
 };
@@ -183,11 +178,11 @@ public:
     void Field(const MapField& field)
     {
         if (field.size == 4) {
-            long value = makePrefsFourbyte(ReadS16(_record, field.word), ReadS16(_record, field.word + 2),
+            long value = makePrefsFourbyte(ReadS16(_record, field.wordOffset), ReadS16(_record, field.wordOffset + 2),
                                            field.conversion);
             WriteU32(_structure, field.offset, static_cast<unsigned long>(value));
         } else {
-            WriteU16(_structure, field.offset, ConvertWord(ReadU16(_record, field.word), field.conversion));
+            WriteU16(_structure, field.offset, ConvertWord(ReadU16(_record, field.wordOffset), field.conversion));
         }
     }
     void Close(const MapField&) {}
@@ -208,19 +203,19 @@ public:
     void Field(const MapField& field)
     {
         if (field.size == 4) {
-            short first = ReadS16(_record, field.word);
-            short second = ReadS16(_record, field.word + 2);
+            short first = ReadS16(_record, field.wordOffset);
+            short second = ReadS16(_record, field.wordOffset + 2);
             long value = ReadS32(_structure, field.offset);
             if (value != makePrefsFourbyte(first, second, field.conversion)) {
                 makePrefsTwobytes(value, &first, &second, field.conversion);
-                WriteU16(_record, field.word, static_cast<unsigned short>(first));
-                WriteU16(_record, field.word + 2, static_cast<unsigned short>(second));
+                WriteU16(_record, field.wordOffset, static_cast<unsigned short>(first));
+                WriteU16(_record, field.wordOffset + 2, static_cast<unsigned short>(second));
                 _changed = true;
             }
         } else {
             unsigned short value = ConvertWord(ReadU16(_structure, field.offset), field.conversion);
-            if (value != ReadU16(_record, field.word)) {
-                WriteU16(_record, field.word, value);
+            if (value != ReadU16(_record, field.wordOffset)) {
+                WriteU16(_record, field.wordOffset, value);
                 _changed = true;
             }
         }
@@ -344,7 +339,7 @@ int LoadFallback(const void* key, void* buffer, long* size, long capacity)
     WriteU16(otherKey, record_key::kIncident, 0);
     unsigned char record[other_record::kSize];
     long recordSize = other_record::kSize;
-    if (!HostLoad(kFallbackOtherTag, otherKey, record, &recordSize, other_record::kVersion)) {
+    if (!CallLoadService(kFallbackOtherTag, otherKey, record, &recordSize, other_record::kVersion)) {
         return 0;
     }
     if (buffer == nullptr) {
@@ -362,7 +357,7 @@ int WINAPI FX_LoadEData(unsigned long tag, void* key, void* buffer, long* size, 
     const unsigned long corrected = Corrected(tag, size == nullptr ? 0 : *size, version);
     // Without a key or a size there is nothing to translate by.
     if (key == nullptr || size == nullptr) {
-        return HostLoad(tag, key, buffer, size, corrected);
+        return CallLoadService(tag, key, buffer, size, corrected);
     }
     // A first answer of the host sets the size to the record's; the answer
     // that follows must still get no more than the caller's capacity.
@@ -371,13 +366,13 @@ int WINAPI FX_LoadEData(unsigned long tag, void* key, void* buffer, long* size, 
     if (clearable > 0) {
         const long cleared = Clamped(capacity, clearable);
         std::memset(buffer, 0, cleared);
-        if (!HostLoad(tag, key, buffer, size, corrected)) {
+        if (!CallLoadService(tag, key, buffer, size, corrected)) {
             return AnyNonZero(buffer, cleared) ? 1 : 0;
         }
         *size = capacity;
     }
     if (tag == kFallbackTag) {
-        if (!HostLoad(tag, key, buffer, size, corrected)) {
+        if (!CallLoadService(tag, key, buffer, size, corrected)) {
             return LoadFallback(key, buffer, size, capacity);
         }
         *size = capacity;
@@ -393,14 +388,14 @@ int WINAPI FX_LoadEData(unsigned long tag, void* key, void* buffer, long* size, 
     if (run.otherTag != 0) {
         return LoadRun(run, buffer, size);
     }
-    return HostLoad(tag, key, buffer, size, corrected);
+    return CallLoadService(tag, key, buffer, size, corrected);
 }
 
 int WINAPI FX_SaveEData(unsigned long tag, void* key, void* buffer, long size, unsigned long version)
 {
     const unsigned long corrected = Corrected(tag, size, version);
     if (version <= kLastUntranslatedVersion || key == nullptr) {
-        return HostSave(tag, key, buffer, size, corrected);
+        return CallSaveService(tag, key, buffer, size, corrected);
     }
     const short comparator = ReadS16(key, record_key::kComparator);
     PREFERENCE_LOCATION_MAPRECORD* array = nullptr;
@@ -412,14 +407,15 @@ int WINAPI FX_SaveEData(unsigned long tag, void* key, void* buffer, long size, u
     if (run.otherTag != 0) {
         return SaveRun(run, buffer, size);
     }
-    return HostSave(tag, key, buffer, size, corrected);
+    return CallSaveService(tag, key, buffer, size, corrected);
 }
 
 int WINAPI FX_CreateEData(unsigned long tag, void* key, void* buffer, long size, unsigned long version)
 {
+    const unsigned long corrected = Corrected(tag, size, version);
     static BoundService<SaveProc> service;
     SaveProc proc = Bind(service, "FX_CreateEData");
-    return proc ? proc(tag, key, buffer, size, Corrected(tag, size, version)) : 0;
+    return proc ? proc(tag, key, buffer, size, corrected) : 0;
 }
 
 int WINAPI FX_DeleteEData(unsigned long tag, void* key, unsigned long version)
@@ -431,14 +427,16 @@ int WINAPI FX_DeleteEData(unsigned long tag, void* key, unsigned long version)
 
 int WINAPI FX_NextEData(unsigned long tag, void* key, void* buffer, long* size, unsigned long version)
 {
+    const unsigned long corrected = Corrected(tag, size == nullptr ? 0 : *size, version);
     static BoundService<LoadProc> service;
     LoadProc proc = Bind(service, "FX_NextEData");
-    return proc ? proc(tag, key, buffer, size, Corrected(tag, size == nullptr ? 0 : *size, version)) : 0;
+    return proc ? proc(tag, key, buffer, size, corrected) : 0;
 }
 
 int WINAPI FX_PreviousEData(unsigned long tag, void* key, void* buffer, long* size, unsigned long version)
 {
+    const unsigned long corrected = Corrected(tag, size == nullptr ? 0 : *size, version);
     static BoundService<LoadProc> service;
     LoadProc proc = Bind(service, "FX_PreviousEData");
-    return proc ? proc(tag, key, buffer, size, Corrected(tag, size == nullptr ? 0 : *size, version)) : 0;
+    return proc ? proc(tag, key, buffer, size, corrected) : 0;
 }

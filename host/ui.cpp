@@ -5,6 +5,7 @@
 #include "framework/data/string.h"
 #include "host/record_bytes.h"
 #include "host/service_wrappers.h"
+#include "host/window_info_layout.h"
 
 namespace {
 
@@ -30,14 +31,6 @@ int ShowMessage(const char* message, const char* title, const char* defaultTitle
 }
 
 // The host's view as FX_GetCurrentWindowInfo describes it.
-namespace window_info {
-constexpr int kSize = 274;
-constexpr int kDocumentWindow = 260;
-constexpr int kPageView = 268;
-constexpr int kZoom = 270;
-constexpr int kPage = 272;
-}  // namespace window_info
-
 struct WindowInfo {
     bool known = false;
     unsigned char bytes[window_info::kSize] = {};

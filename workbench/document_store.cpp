@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "host/record_bytes.h"
+
 namespace workbench {
 
 RecordKey RecordKey::FromNumbers(unsigned a, unsigned b, unsigned c, unsigned d)
@@ -29,18 +31,17 @@ void RecordKey::ToMemory(void* key) const
 
 unsigned RecordKey::Number(int index) const
 {
-    return bytes[2 * index] | (bytes[2 * index + 1] << 8);
+    return ReadU16(bytes, record_key::NumberOffset(index));
 }
 
 void RecordKey::SetNumber(int index, unsigned value)
 {
-    bytes[2 * index] = static_cast<unsigned char>(value);
-    bytes[2 * index + 1] = static_cast<unsigned char>(value >> 8);
+    WriteU16(bytes, record_key::NumberOffset(index), value);
 }
 
 bool RecordKey::operator<(const RecordKey& other) const
 {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < record_key::kNumbers; ++i) {
         if (Number(i) != other.Number(i)) {
             return Number(i) < other.Number(i);
         }

@@ -5,14 +5,16 @@
 #include <map>
 #include <vector>
 
+#include "host/record_key_layout.h"
+
 namespace workbench {
 
 using Bytes = std::vector<unsigned char>;
 
-// The host's record key: three 16-bit numbers at offsets 0, 2 and 4 (and a
-// fourth at 6). Records of a tag are ordered by these numbers, unsigned.
+// The host's record key: four 16-bit numbers. Records of a tag are ordered
+// by these numbers, unsigned.
 struct RecordKey {
-    unsigned char bytes[8] = {};
+    unsigned char bytes[record_key::kSize] = {};
 
     static RecordKey FromNumbers(unsigned a, unsigned b = 0, unsigned c = 0, unsigned d = 0);
     static RecordKey FromMemory(const void* key);

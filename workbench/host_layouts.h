@@ -13,6 +13,9 @@
 #include "framework/score/page_text_layout.h"
 #include "framework/score/text_repeat_layout.h"
 #include "host/frame_layout.h"
+#include "host/menu_entry_layout.h"
+#include "host/record_key_layout.h"
+#include "host/window_info_layout.h"
 
 namespace workbench {
 
@@ -45,23 +48,6 @@ constexpr unsigned long TagFor(unsigned long hostVersion)
 namespace layout_name {
 constexpr unsigned long kTag = 0x6F73444C;  // a raw text numbered by the layout
 }  // namespace layout_name
-
-// The record FX_GetCurrentWindowInfo fills.
-namespace window_info {
-constexpr int kWindow = 260;
-constexpr int kPageView = 268;
-constexpr int kZoom = 270;
-constexpr int kPage = 272;
-}  // namespace window_info
-
-// The record FinaleExtensionEnumerate fills.
-namespace menu_entry {
-constexpr int kSize = 196;
-constexpr int kText = 0;
-constexpr int kDescription = 64;
-constexpr int kName = 128;
-constexpr int kTextSize = 64;
-}  // namespace menu_entry
 
 // What the workbench puts into the frames it hands out: a frame record just
 // long enough for its entry array, and each entry's duration.

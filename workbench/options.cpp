@@ -65,6 +65,12 @@ const char kHelpText[] =
     "                         an alert without that button gets the nearest one\n"
     "  --screenshot FILE      save the newest plug-in window, or the main window\n"
     "                         when there is none, as a BMP image\n"
+    "  --capture FILE         save that window's client area as it is on the screen\n"
+    "                         now, without drawing it anew first, as a BMP image\n"
+    "  --key enter|escape     post the key to that window's focused control and let\n"
+    "                         the message loop deliver it\n"
+    "  --destroy              destroy that window as the host would, without\n"
+    "                         asking the plug-in\n"
     "  --undo                 undo the current document's last edit\n"
     "  --quit                 end here\n"
     "\n"
@@ -145,10 +151,12 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
         {"--print-plugins", StepKind::kPrintPlugins},
         {"--undo", StepKind::kUndo},
         {"--quit", StepKind::kQuit},
+        {"--destroy", StepKind::kDestroy},
     };
     static const char* const kWithValue[] = {"--host-version", "--plugin", "--document", "--select-staves",
                                              "--select-measures", "--invoke", "--press", "--choose", "--resize", "--move",
-                                             "--answer", "--screenshot", "--part", "--type", "--spin"};
+                                             "--answer", "--screenshot", "--part", "--type", "--spin", "--capture",
+                                             "--key"};
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
         if (option == "--help") {
@@ -244,6 +252,12 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
         } else if (option == "--part") {
             step.kind = StepKind::kPart;
             ok = ParseInt(value, &step.first) && step.first >= 0 && step.first <= 32767;
+        } else if (option == "--capture") {
+            step.kind = StepKind::kCapture;
+        } else if (option == "--key") {
+            step.kind = StepKind::kKey;
+            step.first = value == "enter" ? VK_RETURN : value == "escape" ? VK_ESCAPE : 0;
+            ok = step.first != 0;
         }
         if (!ok) {
             *error = option + ": cannot use \"" + value + "\"";

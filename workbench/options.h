@@ -27,6 +27,9 @@ enum class StepKind {
     kUndo,
     kQuit,
     kPart,
+    kCapture,
+    kDestroy,
+    kKey,
 };
 
 // How alerts are answered.
@@ -36,7 +39,7 @@ struct Step {
     StepKind kind;
     std::string option;  // as written, for messages
     std::string text;    // a file, the menu text of --invoke, or the text of --type
-    int first = 0;       // numbers: range, entry, control, size change
+    int first = 0;       // numbers: range, entry, control, size change, key
     int second = 0;
     Answer answer = Answer::kOk;
 };

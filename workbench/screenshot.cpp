@@ -5,18 +5,20 @@
 #include <vector>
 
 namespace workbench {
+namespace {
 
-bool SaveScreenshot(HWND window, const std::string& path, std::string* error)
+// The window whole (its window DC) or its client area (its DC).
+bool SaveImage(HWND window, bool clientOnly, const std::string& path, std::string* error)
 {
-    RECT frame;
-    if (!IsWindow(window) || !GetWindowRect(window, &frame) || frame.right <= frame.left ||
-        frame.bottom <= frame.top) {
+    RECT area;
+    if (!IsWindow(window) || !(clientOnly ? GetClientRect(window, &area) : GetWindowRect(window, &area)) ||
+        area.right <= area.left || area.bottom <= area.top) {
         *error = "screenshot: no window to capture";
         return false;
     }
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    HDC source = GetWindowDC(window);
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    HDC source = clientOnly ? GetDC(window) : GetWindowDC(window);
     HDC memory = CreateCompatibleDC(source);
     HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
     HGDIOBJ previous = SelectObject(memory, bitmap);
@@ -60,6 +62,18 @@ bool SaveScreenshot(HWND window, const std::string& path, std::string* error)
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool SaveScreenshot(HWND window, const std::string& path, std::string* error)
+{
+    return SaveImage(window, false, path, error);
+}
+
+bool SaveClientCapture(HWND window, const std::string& path, std::string* error)
+{
+    return SaveImage(window, true, path, error);
 }
 
 }  // namespace workbench

@@ -248,6 +248,21 @@ bool Script::ChoosePart(const Step& step, std::string* error)
     return true;
 }
 
+// As a user's key press: the dialog manager of the message loop turns Enter
+// and Escape into the dialog's commands.
+bool Script::Key(const Step& step, std::string* error)
+{
+    HWND window = PluginWindow(error);
+    if (window == nullptr) {
+        return false;
+    }
+    HWND focus = GetFocus();
+    HWND target = focus != nullptr && IsChild(window, focus) ? focus : window;
+    PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(step.first), 1);
+    PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(step.first), static_cast<LPARAM>(0xC0000001));
+    return true;
+}
+
 bool Script::RunStep(const Step& step, std::string* error)
 {
     Workbench& host = Workbench::Instance();
@@ -327,6 +342,20 @@ bool Script::RunStep(const Step& step, std::string* error)
         return true;
     case StepKind::kPart:
         return ChoosePart(step, error);
+    case StepKind::kCapture: {
+        HWND window = NewestPluginWindow();
+        return SaveClientCapture(window != nullptr ? window : _window.Handle(), step.text, error);
+    }
+    case StepKind::kDestroy: {
+        HWND window = PluginWindow(error);
+        if (window != nullptr && !DestroyWindow(window)) {
+            *error = "the plug-in window cannot be destroyed";
+            return false;
+        }
+        return window != nullptr;
+    }
+    case StepKind::kKey:
+        return Key(step, error);
     }
     return false;
 }

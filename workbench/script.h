@@ -40,6 +40,7 @@ private:
     bool Move(const Step& step, std::string* error);
     bool Screenshot(const Step& step, std::string* error);
     bool ChoosePart(const Step& step, std::string* error);
+    bool Key(const Step& step, std::string* error);
 
     const Plugins& _plugins;
     MainWindow& _window;

@@ -35,7 +35,8 @@ extern "C" short WINAPI HostGetCurrentWindowInfo(void* info, long version)
         return 0;
     }
     // Only the fields the host defines; the caller's record may be no longer.
-    WriteU32(info, window_info::kWindow, static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(host.mainWindow)));
+    WriteU32(info, window_info::kDocumentWindow,
+             static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(host.mainWindow)));
     WriteU16(info, window_info::kPageView, document->view.pageView ? 1 : 0);
     WriteU16(info, window_info::kZoom, static_cast<unsigned>(document->view.zoom));
     WriteU16(info, window_info::kPage, static_cast<unsigned>(document->view.page));

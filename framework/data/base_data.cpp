@@ -2,6 +2,7 @@
 #include "framework/data/base_data.h"
 
 #include <cstring>
+#include <typeinfo>
 
 #include "host/record_bytes.h"
 #include "host/service_wrappers.h"
@@ -11,7 +12,7 @@ unsigned short __FCBaseData::_GetKeyNumber(int index) const
     if (index < 0 || index >= kKeyNumbers) {
         return 0;
     }
-    return ReadU16(_key, 2 * index);
+    return ReadU16(_key, record_key::NumberOffset(index));
 }
 
 void __FCBaseData::_SetKeyNumber(int index, unsigned value)
@@ -19,7 +20,7 @@ void __FCBaseData::_SetKeyNumber(int index, unsigned value)
     if (index < 0 || index >= kKeyNumbers) {
         return;
     }
-    WriteU16(_key, 2 * index, value);
+    WriteU16(_key, record_key::NumberOffset(index), value);
 }
 
 void __FCBaseData::_SetBuffer(void* buffer)
@@ -139,7 +140,9 @@ void __FCBaseData::CloneMemoryFrom(const __FCBaseData* other)
 
 void __FCBaseData::CloneFrom(const __FCBaseData* other)
 {
-    if (other == nullptr || other == this) {
+    // Another class's key names a record this class would save its own bytes
+    // over: such a clone is refused whole.
+    if (other == nullptr || other == this || typeid(*other) != typeid(*this)) {
         return;
     }
     std::memcpy(_key, other->_key, sizeof _key);

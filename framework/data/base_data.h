@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "framework/data/base.h"
+#include "host/record_key_layout.h"
 
 class __FCBaseData : public __FCBase {
 public:
@@ -40,7 +41,8 @@ public:
 
     bool LoadDataBlock();
     void ClearData();
-    // Key, custom tag and bytes; the user data stays the owner's.
+    // Key, custom tag and bytes of a record of the very same class (nothing
+    // from any other); the user data stays the owner's.
     void CloneFrom(const __FCBaseData* other);
     // Null when the class makes no objects of its own.
     __FCBaseData* CreateClone();
@@ -71,8 +73,7 @@ protected:
     bool _CreateDataBlock();
 
 private:
-    static constexpr int kKeyBytes = 8;
-    static constexpr int kKeyNumbers = 3;  // 16-bit, at key offsets 0, 2 and 4
+    static constexpr int kKeyNumbers = 3;  // the families' numbers, the key's first three
 
     // The bytes handed to the host: the saved size, within the buffer.
     long _SavedByteCount() const;
@@ -80,7 +81,7 @@ private:
     unsigned long _customtag = 0;
     unsigned char* _buffer = nullptr;
     int _datasize = 0;
-    unsigned char _key[kKeyBytes] = {};
+    unsigned char _key[record_key::kSize] = {};
     int _buffersize = 0;
     // The heap block a default clone copies into; this object releases it.
     std::unique_ptr<unsigned char[]> _clonedblock;

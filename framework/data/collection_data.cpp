@@ -79,17 +79,20 @@ void __FCCollectionInciOther::LoadAllForItem(unsigned short comparison)
 
 bool __FCCollectionInciOther::SaveAllForItem(unsigned short comparison)
 {
+    // An element that cannot be saved is found before the host's records go.
+    for (int i = 0; i < GetCount(); ++i) {
+        __FCBase* element = GetItemAt(i);
+        if (element != nullptr && dynamic_cast<__FCInciOther*>(element) == nullptr) {
+            return false;
+        }
+    }
     if (!DeleteDataForItem(comparison)) {
         return false;
     }
     for (int i = 0; i < GetCount(); ++i) {
-        __FCBase* element = GetItemAt(i);
-        if (element == nullptr) {
-            continue;
-        }
-        auto* record = dynamic_cast<__FCInciOther*>(element);
+        auto* record = static_cast<__FCInciOther*>(GetItemAt(i));
         if (record == nullptr) {
-            return false;
+            continue;
         }
         record->SetCustomTag(GetCustomTag());
         if (!record->SaveNew(comparison)) {

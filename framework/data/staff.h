@@ -41,6 +41,7 @@ class FCCurrentStaffSpec : public FCStaff {
 public:
     const char* ClassName() const override { return "FCCurrentStaffSpec"; }
     unsigned long Tag() override { return staff_record::kSpecTag; }
+    __FCBaseData* CreateObject() override { return new FCCurrentStaffSpec; }
     bool Load(FCCell* cell, long position);
     bool Load(unsigned short) override { return false; }
     bool SaveAs(unsigned short) override { return false; }

@@ -30,6 +30,13 @@ bool IsDecimalDigit(short unit)
 // LoadStringA cuts longer resources at one less than this.
 constexpr int kResourceBufferSize = 500;
 
+// Replaced text is searched again, so a replacement that brings the searched
+// text back would run without end ('a' by 'aa'): such a run stops after this
+// many replacements, or before the text would grow by more than this many
+// units. A replacement shorter than the searched text ends by itself.
+constexpr int kMostReplacements = 10000;
+constexpr int kMostReplaceGrowth = 10000;
+
 }  // namespace
 
 FCString& FCString::operator=(const FCString& other)
@@ -252,19 +259,26 @@ bool FCString::Replace(const char* search, const char* replacement)
         return false;
     }
     FCString searched(search);
-    int replacementLength = static_cast<int>(std::strlen(replacement));
-    // Only a shrinking text can be searched from the start again without end;
-    // a longer replacement can hold or help form the searched text anew.
-    bool fromStart = replacementLength < searched._length;
-    bool replaced = false;
+    const int replacementLength = static_cast<int>(std::strlen(replacement));
+    const bool shrinks = replacementLength < searched._length;
+    const int longest = _length + kMostReplaceGrowth;
+    int made = 0;
     int from = 0;
     int position;
     while ((position = _IndexOf(&searched, from)) >= 0) {
+        if (!shrinks && (made == kMostReplacements || _length - searched._length + replacementLength > longest)) {
+            break;
+        }
         _Splice(position, searched._length, replacement, replacementLength);
-        replaced = true;
-        from = fromStart ? 0 : position + replacementLength;
+        ++made;
+        // The text before the occurrence held none, so a search from the
+        // beginning can find one no earlier than the replacement could make.
+        from = position - searched._length + 1;
+        if (from < 0) {
+            from = 0;
+        }
     }
-    return replaced;
+    return made > 0;
 }
 
 bool FCString::DeleteCharacterAt(int index)

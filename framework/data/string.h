@@ -41,9 +41,9 @@ public:
     void AppendInteger(int value);
     void SetInteger(int value);
     void Insert(const char* text, int position);
-    // Until no occurrence is left: after a shorter replacement the search
-    // starts again at the beginning, after any other it resumes behind the
-    // inserted text. An empty search text replaces nothing.
+    // Until no occurrence is left, searching from the beginning again after
+    // each replacement; a run that would not end stops at a bound (see
+    // string.cpp). An empty search text replaces nothing.
     bool Replace(const char* search, const char* replacement);
     bool DeleteCharacterAt(int index);
     bool DeleteCharactersAt(int position, int count);

@@ -45,7 +45,16 @@ bool FCUserWindow::ApplyPendingChanges()
             return false;
         }
     }
-    return EndDeferWindowPos(batch) != FALSE;
+    if (!EndDeferWindowPos(batch)) {
+        return false;
+    }
+    for (int i = 0; i < GetCount(); ++i) {
+        auto* control = static_cast<FCControl*>(GetItemAt(i));
+        if (control != nullptr && control->_IsChangePending()) {
+            control->_DrawAtNewPlace();
+        }
+    }
+    return true;
 }
 
 bool FCUserWindow::EndBufferControlMovement()
@@ -73,6 +82,14 @@ HDWP FCControl::_DeferPendingChange(HDWP batch)
     return DeferWindowPos(batch, _GetWindow(), nullptr, _pendingX, _pendingY, _pendingWidth, _pendingHeight, flags);
 }
 
+void FCControl::_DrawAtNewPlace()
+{
+    // A host may keep the pixels a moved control had, which the dialog's own
+    // painting of its new area then covers: the control is drawn anew, after
+    // the dialog.
+    RedrawWindow(_GetWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void FCControl::PlaceAt(int x, int y)
 {
     if (_ownerWindow != nullptr && _ownerWindow->IsBufferingControlMovement()) {
@@ -82,6 +99,7 @@ void FCControl::PlaceAt(int x, int y)
         return;
     }
     SetWindowPos(_GetWindow(), nullptr, x, y, 0, 0, SWP_NOSIZE | kKeepOrderFlags);
+    _DrawAtNewPlace();
 }
 
 void FCControl::MoveRelative(int dx, int dy)
@@ -106,9 +124,11 @@ void FCControl::ResizeRelative(int dw, int dh)
         return;
     }
     SetWindowPos(_GetWindow(), nullptr, 0, 0, width, height, SWP_NOMOVE | kKeepOrderFlags);
+    _DrawAtNewPlace();
 }
 
 void FCControl::SetWidth(int width)
 {
     SetWindowPos(_GetWindow(), nullptr, 0, 0, width, GetHeight(), SWP_NOMOVE | kKeepOrderFlags);
+    _DrawAtNewPlace();
 }

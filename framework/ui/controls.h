@@ -55,6 +55,8 @@ public:
     void _ClearPendingChange();
     // Adds the recorded change to a deferred batch; null when Windows refuses.
     HDWP _DeferPendingChange(HDWP batch);
+    // Draws the control whole where it now is.
+    void _DrawAtNewPlace();
 
 protected:
     // The owner's dialog; null while there is none.

@@ -75,6 +75,9 @@ long WINAPI userroutine(HWND dialog, unsigned long message, unsigned int wParam,
         case WM_CLOSE:
             window->CloseButtonPressed();
             return 0;
+        case WM_DESTROY:
+            window->_DialogDestroyed(dialog);
+            return 0;
         case WM_TIMER:
             window->HandleTimer(static_cast<short>(wParam));
             return 0;

@@ -37,6 +37,14 @@ void FCResourceWindow::_SetupInternalWindowCode()
     _firstShowPending = true;
 }
 
+void FCResourceWindow::_DialogDestroyed(HWND dialog)
+{
+    if (dialog == _hWnd) {
+        _hWnd = nullptr;
+        _dialogProc = nullptr;
+    }
+}
+
 void FCResourceWindow::ShowModeless(HWND parent)
 {
     if (_hWnd != nullptr) {

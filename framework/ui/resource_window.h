@@ -31,6 +31,9 @@ public:
     int ExecuteModal(FCUserWindow* parent);
     void DestroyWindow();
     void _SetupInternalWindowCode();
+    // The dialog is gone, whoever ended it (the host may close it, or end):
+    // the window forgets it, so that the next show makes a new one.
+    void _DialogDestroyed(HWND dialog);
 
 private:
     void HandleListNotification(FCControl* control, const NMHDR* header, long lParam);

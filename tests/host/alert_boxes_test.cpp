@@ -37,7 +37,8 @@ LRESULT CALLBACK WatchBoxes(int code, WPARAM wParam, LPARAM lParam)
         HWND box = reinterpret_cast<HWND>(wParam);
         char windowClass[16] = {};
         GetClassNameA(box, windowClass, sizeof windowClass);
-        if (std::strcmp(windowClass, "#32770") == 0) {
+        // Only this thread's boxes: other programs on the display have theirs.
+        if (std::strcmp(windowClass, "#32770") == 0 && GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId()) {
             SeenBox seen{TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), {}};
             for (int button : {IDOK, IDCANCEL, IDYES, IDNO}) {
                 if (GetDlgItem(box, button) != nullptr) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "host/finale_version.h"
+#include "host/record_bytes.h"
 #include "host/service_wrappers.h"
 #include "host/undo_block.h"
 #include "tests/tool/allocation_counter.h"
@@ -278,6 +279,66 @@ TEST_F(AnalysisRun, APercussionStaffWithoutItsRecordIsNotLookedFor)
     for (const workbench::ServiceCall& call : workbench::Workbench::Instance().Calls()) {
         EXPECT_NE(call.tag, 0x6F744453u) << call.service;
     }
+}
+
+TEST_F(AnalysisRun, ThePercussionRecordIsAskedForUnderTheStaffsTagSuffix)
+{
+    const unsigned long kStaffTag = 0x534F4953;
+    const unsigned long kOtherTag = 0x6F745053;  // o, t, P, S
+    const workbench::RecordKey first = workbench::RecordKey::FromNumbers(1);
+    Open(std::string(kKitLayout) + "<staff name='Kit' style='percussion' layout='3' midiMap='1'/>"
+                                   "<selection staves='1' measures='1'/>");
+    workbench::DocumentStore& records = workbench::Workbench::Instance().Current()->records;
+    // The staff's percussion record moves to another tag, which the staff names.
+    records.Put(kOtherTag, first, *records.Find(0x6F744453, first));
+    records.Delete(0x6F744453, first);
+    workbench::Bytes staff = *records.Find(kStaffTag, first);
+    WriteU16(staff.data(), 90, 0x5053);
+    records.Put(kStaffTag, first, staff);
+    workbench::Workbench::Instance().ClearCalls();
+    Run();
+    EXPECT_FALSE(handler.IsError()) << Message();
+    EXPECT_EQ(handler.GetLayoutItemCount(), 8);
+    int asked = 0;
+    for (const workbench::ServiceCall& call : workbench::Workbench::Instance().Calls()) {
+        asked += std::string(call.service) == "FX_LoadEData" && call.tag == kOtherTag ? 1 : 0;
+        EXPECT_NE(call.tag, 0x6F744453u);
+    }
+    EXPECT_EQ(asked, 1);
+
+    // A zero suffix or a zero item number each fails before the host is asked.
+    const struct {
+        unsigned suffix;
+        unsigned item;
+    } zeros[] = {{0, 1}, {0x5053, 0}};
+    for (const auto& zero : zeros) {
+        WriteU16(staff.data(), 90, zero.suffix);
+        WriteU16(staff.data(), 92, zero.item);
+        records.Put(kStaffTag, first, staff);
+        workbench::Workbench::Instance().ClearCalls();
+        FCDrumwellBlockHandler run(&header.staffName, &header.layoutName, &header.mapName, &header.layoutTotal,
+                                   &header.mapTotal);
+        FCUndoBlock block;
+        FCString name("Drumwell");
+        block.Execute(&run, &name);
+        EXPECT_STREQ(run.GetErrorMessage()->GetCString(), "Couldn't load percussion staff.");
+        for (const workbench::ServiceCall& call : workbench::Workbench::Instance().Calls()) {
+            EXPECT_NE(call.tag, kOtherTag) << zero.suffix;
+        }
+    }
+}
+
+TEST_F(AnalysisRun, NoteTypesMatchOnTheirLow12BitsFirstInTableOrder)
+{
+    folder.Write("shadowed.txt", "1234567890\n4131,1,Shadow of 35,0,99,0,0,0\n35,1,Acoustic Bass Drum,0,35,0,0,0\n");
+    Open(std::string(kKitLayout) + "<staff name='Kit' style='percussion' layout='3' midiMap='1'/>"
+                                   "<selection staves='1' measures='1'/>",
+         "shadowed.txt");
+    Run();
+    ASSERT_FALSE(handler.IsError()) << Message();
+    EXPECT_EQ(Line(0)->noteType, 35);
+    EXPECT_STREQ(Line(0)->noteName.GetCString(), "Shadow of 35");
+    EXPECT_EQ(Line(0)->generalMidiNote, 99);
 }
 
 TEST_F(AnalysisRun, MalformedMapFilesFailCleanlyWithoutLeaks)

@@ -2,12 +2,16 @@
 // points' answers and the menu entry, and the inspector's dialog template.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstring>
 #include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "workbench/workbench.h"
 
 namespace {
 
@@ -117,6 +121,49 @@ TEST(Plugin, MenuEntryIsFilledWithBoundedCopiesForIndexZeroAndBelow)
         EXPECT_EQ(record[0], 0xCC);
         EXPECT_EQ(record[199], 0xCC);
     }
+}
+
+// The inspector window of a new invocation, as the host delivers it: the
+// sort pop-up's selected entry (0-based), the window closed again.
+LRESULT SelectedSortEntryOfANewWindow()
+{
+    auto invoke = Entry<long(WINAPI*)(HWND, long, long, long)>("FinaleExtensionInvoke");
+    invoke(nullptr, 0, 0, 0);
+    const auto& dialogs = workbench::Workbench::Instance().pluginDialogs;
+    if (dialogs.size() != 1) {
+        ADD_FAILURE() << dialogs.size() << " dialogs";
+        return -2;
+    }
+    HWND dialog = dialogs.back().window;
+    LRESULT selected = SendDlgItemMessageA(dialog, 112, CB_GETCURSEL, 0, 0);
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    return selected;
+}
+
+TEST(Plugin, InitOnALoadedPluginStartsTheNextWindowInTheFirstSortingOrder)
+{
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
+    auto init = Entry<long(WINAPI*)(long, unsigned long*)>("FinaleExtensionInit");
+    unsigned long flags = 0;
+    ASSERT_EQ(init(0, &flags), 1);
+    EXPECT_EQ(SelectedSortEntryOfANewWindow(), 0);
+
+    // The order chosen in a window outlives it while the plug-in runs ...
+    auto invoke = Entry<long(WINAPI*)(HWND, long, long, long)>("FinaleExtensionInvoke");
+    invoke(nullptr, 0, 0, 0);
+    ASSERT_EQ(workbench::Workbench::Instance().pluginDialogs.size(), 1u);
+    HWND dialog = workbench::Workbench::Instance().pluginDialogs.back().window;
+    HWND popup = GetDlgItem(dialog, 112);
+    SendMessageA(popup, CB_SETCURSEL, 3, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(112, CBN_SELCHANGE), reinterpret_cast<LPARAM>(popup));
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(SelectedSortEntryOfANewWindow(), 3);
+
+    // ... until the host starts the plug-in again.
+    ASSERT_EQ(init(0, &flags), 1);
+    EXPECT_EQ(SelectedSortEntryOfANewWindow(), 0);
+    EXPECT_TRUE(workbench::Workbench::Instance().pluginDialogs.empty());
 }
 
 // Reads the extended dialog template the way the dialog manager does.

@@ -180,11 +180,13 @@ TEST_F(RecordTest, ClonesCarryKeyCustomTagAndBytesButNotUserData)
     EXPECT_EQ(copy->GetDataSize(), 12);
     EXPECT_EQ(copy->GetByte(3), 42);
 
-    // Another class's bytes are not taken over.
+    // Another class's record is not taken over: neither its bytes nor its key.
     Inci other;
+    other._SetKeyNumber(0, 9);
     Item target;
     target.CloneFrom(&other);
     EXPECT_EQ(target.GetDataSize(), 0);
+    EXPECT_EQ(target._GetKeyNumber(0), 0);
 
     // Cloning itself changes nothing.
     item.CloneFrom(&item);

@@ -157,9 +157,11 @@ TEST_F(RecordTest, SaveAllForItemReplacesTheNumbersRecordsByTheElements)
     EXPECT_EQ(Find(kInciTag, 6, 2), nullptr);
     EXPECT_EQ(incis.Get(1)->_GetKeyNumber(1), 1);  // the inci the host gave
 
-    // An element of another family ends the save with false.
+    // An element of another family ends the save with false, before the
+    // host's records are deleted.
     incis.Add(new Item);
     EXPECT_FALSE(incis.SaveAllForItem(6));
+    EXPECT_EQ(Find(kInciTag, 6, 1)->at(0), 0x21);
 }
 
 TEST_F(RecordTest, SaveDataAsCopiesTheSourceAndDropsTheTargetsSurplus)

@@ -1,5 +1,6 @@
 // The owning list: growth in steps of ten, walks, searches, the exchange
 // sort, insertion and removal at the edges, and destruction of elements.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,13 @@ TEST(Collection, GrowsInStepsOfTenWhenTheFirstEleventhAndTwentyFirstArrive)
     collection._RequireElement(10);
     EXPECT_EQ(collection._GetCapacity(), 40);
     EXPECT_EQ(collection.GetCount(), 21);
+    // A needed count that is a multiple of ten: filled exactly, and beyond
+    // it the next multiple strictly above.
+    collection._RequireElement(19);
+    EXPECT_EQ(collection._GetCapacity(), 40);
+    collection._RequireElement(29);
+    EXPECT_EQ(collection._GetCapacity(), 60);
+    EXPECT_EQ(KeyOf(collection.GetItemAt(20)), 21);
 }
 
 TEST(Collection, WalksSkipNullSlotsStopOnFalseAndSeeAppendedElements)
@@ -206,6 +214,12 @@ TEST(Collection, InsertionRemovalAndSearchesAtTheEdges)
     EXPECT_EQ(collection.GetItemAt(6), nullptr);
     EXPECT_FALSE(collection.DeleteItemAt(6));
     EXPECT_FALSE(collection.DeleteItemAt(-1));
+    EXPECT_EQ(collection.GetCount(), 6);
+    // Out of the middle: the gap closes and the caller owns the element.
+    std::unique_ptr<__FCBase> taken(collection.GetItemAt(2));
+    EXPECT_TRUE(collection.DeleteItemAt(2));
+    EXPECT_EQ(Keys(collection), (std::vector<int>{0, 1, 3, 5, 7}));
+    collection.InsertItemAt(taken.release(), 2);
     EXPECT_EQ(collection.GetCount(), 6);
 
     Element stranger(9);

@@ -228,13 +228,19 @@ TEST(FCString, ReplacesUntilNoOccurrenceIsLeft)
 
 TEST(FCString, ReplacementsThatWouldFeedThemselvesEnd)
 {
-    FCString text("aba");
+    // Text a longer or equal replacement helps to form is searched again.
+    FCString text("aab");
+    EXPECT_TRUE(text.Replace("ab", "bc"));
+    EXPECT_STREQ(text.GetCString(), "bcc");
+    // These would grow without end: 10000 replacements at most, and no more
+    // than 10000 units of growth.
+    text.SetCString("aba");
     EXPECT_TRUE(text.Replace("a", "aa"));
-    EXPECT_STREQ(text.GetCString(), "aabaa");
-    // Searched from the start again, this one would grow without end.
-    text.SetCString("aaba");
-    EXPECT_TRUE(text.Replace("aba", "baab"));
-    EXPECT_STREQ(text.GetCString(), "abaab");
+    EXPECT_EQ(text.GetLength(), 10003);
+    EXPECT_TRUE(text.EndsWith("aaba"));
+    text.SetCString("x");
+    EXPECT_TRUE(text.Replace("x", ("x" + std::string(999, 'y')).c_str()));
+    EXPECT_EQ(text.GetLength(), 9991);
 
     text.SetCString("abc");
     EXPECT_FALSE(text.Replace("", "x"));

@@ -23,12 +23,14 @@ struct DeferLog {
     int ends = 0;
     bool failBegin = false;
     int failDeferAt = -1;  // index of the DeferWindowPos call that fails
+    std::vector<HWND> redrawn;  // controls drawn anew, in order
 };
 DeferLog g_log;
 
 HDWP(WINAPI* g_begin)(int);
 HDWP(WINAPI* g_defer)(HDWP, HWND, HWND, int, int, int, int, UINT);
 BOOL(WINAPI* g_end)(HDWP);
+BOOL(WINAPI* g_redraw)(HWND, const RECT*, HRGN, UINT);
 
 HDWP WINAPI LoggingBegin(int count)
 {
@@ -53,6 +55,12 @@ BOOL WINAPI LoggingEnd(HDWP batch)
     return g_end(batch);
 }
 
+BOOL WINAPI LoggingRedraw(HWND window, const RECT* area, HRGN region, UINT flags)
+{
+    g_log.redrawn.push_back(window);
+    return g_redraw(window, area, region, flags);
+}
+
 class MovementTest : public OpenDialogTest {
 protected:
     void SetUp() override
@@ -61,13 +69,15 @@ protected:
         g_begin = reinterpret_cast<decltype(g_begin)>(_begin.Original());
         g_defer = reinterpret_cast<decltype(g_defer)>(_defer.Original());
         g_end = reinterpret_cast<decltype(g_end)>(_end.Original());
-        ASSERT_TRUE(g_begin != nullptr && g_defer != nullptr && g_end != nullptr);
+        g_redraw = reinterpret_cast<decltype(g_redraw)>(_redraw.Original());
+        ASSERT_TRUE(g_begin != nullptr && g_defer != nullptr && g_end != nullptr && g_redraw != nullptr);
         OpenDialogTest::SetUp();
     }
 
     ScopedImportHook _begin{"user32.dll", "BeginDeferWindowPos", reinterpret_cast<void*>(&LoggingBegin)};
     ScopedImportHook _defer{"user32.dll", "DeferWindowPos", reinterpret_cast<void*>(&LoggingDefer)};
     ScopedImportHook _end{"user32.dll", "EndDeferWindowPos", reinterpret_cast<void*>(&LoggingEnd)};
+    ScopedImportHook _redraw{"user32.dll", "RedrawWindow", reinterpret_cast<void*>(&LoggingRedraw)};
 };
 
 TEST_F(MovementTest, MovesOutsideABufferActAtOnce)
@@ -88,6 +98,9 @@ TEST_F(MovementTest, MovesOutsideABufferActAtOnce)
     RECT resized = WindowRect(GetDlgItem(dialog, IDC_NOTE_LIST));
     EXPECT_EQ(resized.right - resized.left, width + 10);
     EXPECT_EQ(resized.bottom - resized.top, height - 4);
+    // Each is drawn anew where it now is, whatever the host kept of its pixels.
+    HWND first = GetDlgItem(dialog, IDC_FIRST_STATIC);
+    EXPECT_EQ(g_log.redrawn, (std::vector<HWND>{first, first, GetDlgItem(dialog, IDC_NOTE_LIST)}));
     window.StartBufferControlMovement();
     window.list->SetWidth(50);
     EXPECT_EQ(window.list->GetWidth(), 50);
@@ -124,6 +137,7 @@ TEST_F(MovementTest, ABufferedBatchIsAppliedInOneDeferredBatch)
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(g_log.defers[i].window, GetDlgItem(dialog, ids[i]));
         EXPECT_EQ(g_log.defers[i].flags, flags[i]);
+        EXPECT_EQ(g_log.redrawn.at(i), GetDlgItem(dialog, ids[i]));
     }
     EXPECT_FALSE(window.IsBufferingControlMovement());
     EXPECT_EQ(ClientPosition(dialog, IDOK).y, okStart.y);
@@ -169,6 +183,7 @@ TEST_F(MovementTest, AFailedBatchMovesNothingAndEndsTheBuffer)
     EXPECT_EQ(ClientPosition(dialog, IDOK).y, okStart.y);
     EXPECT_EQ(ClientPosition(dialog, IDCANCEL).y, closeStart.y);
     EXPECT_FALSE(window.IsBufferingControlMovement());
+    EXPECT_TRUE(g_log.redrawn.empty());
 
     // Out of the buffer again, moves act at once.
     window.okButton->MoveRelative(0, 30);
