@@ -1,7 +1,6 @@
 // <category>, <textExpression> and <expression>: expression categories, text
 // expression definitions and the expressions placed in measures, read into a
 // score description.
-#include <cstring>
 #include <string>
 
 #include "workbench/document_xml_reader.h"
@@ -9,7 +8,6 @@
 namespace workbench {
 
 using tinyxml2::XMLElement;
-using tinyxml2::XMLNode;
 
 bool ReadCategory(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
 {
@@ -44,25 +42,14 @@ bool ReadTextExpression(ElementReader& reader, const XMLElement* element, ScoreD
         return false;
     }
     definition.rehearsalMark = static_cast<unsigned>(style + 1);
-    for (const XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
-        const tinyxml2::XMLText* text = child->ToText();
-        if (text != nullptr && !IsBlank(text->Value())) {
-            return reader.Fail(element, "holds text, which it does not take");
-        }
-        const XMLElement* inner = child->ToElement();
-        if (inner == nullptr) {
-            continue;
-        }
-        if (std::strcmp(inner->Name(), "enclosure") != 0) {
-            return reader.Fail(inner->GetLineNum(), "unknown element <" + std::string(inner->Name()) +
-                                                        "> in <textExpression>");
-        }
+    bool read = reader.ChildElements(element, {"enclosure"}, [&](const XMLElement* inner) {
         if (!definition.enclosure.empty()) {
             return reader.Fail(inner, "is given twice");
         }
-        if (!reader.CheckAttributes(inner, {}) || !ReadEnclosure(reader, inner, &definition.enclosure)) {
-            return false;
-        }
+        return reader.CheckAttributes(inner, {}) && ReadEnclosure(reader, inner, &definition.enclosure);
+    });
+    if (!read) {
+        return false;
     }
     score->textExpressions.push_back(std::move(definition));
     return true;

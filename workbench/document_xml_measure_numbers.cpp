@@ -74,24 +74,9 @@ bool ReadFormatting(ElementReader& reader, const XMLElement* element, NumberForm
         !reader.Number(element, "multiplePosition", -32768, 32767, &formatting->multiplePosition)) {
         return false;
     }
-    for (const XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
-        const tinyxml2::XMLText* text = child->ToText();
-        if (text != nullptr && !IsBlank(text->Value())) {
-            return reader.Fail(element, "holds text, which it does not take");
-        }
-        const XMLElement* inner = child->ToElement();
-        if (inner == nullptr) {
-            continue;
-        }
+    return reader.ChildElements(element, {"font", "enclosure"}, [&](const XMLElement* inner) {
         if (std::strcmp(inner->Name(), "font") == 0) {
-            if (!ReadNumberFont(reader, inner, formatting)) {
-                return false;
-            }
-            continue;
-        }
-        if (std::strcmp(inner->Name(), "enclosure") != 0) {
-            return reader.Fail(inner->GetLineNum(), "unknown element <" + std::string(inner->Name()) + "> in <" +
-                                                        element->Name() + ">");
+            return ReadNumberFont(reader, inner, formatting);
         }
         int of = 0;
         const char* ofText = nullptr;
@@ -103,11 +88,8 @@ bool ReadFormatting(ElementReader& reader, const XMLElement* element, NumberForm
         if (!enclosure->empty()) {
             return reader.Fail(inner, "of=\"" + std::string(ofText) + "\" is given twice");
         }
-        if (!ReadEnclosure(reader, inner, enclosure)) {
-            return false;
-        }
-    }
-    return true;
+        return ReadEnclosure(reader, inner, enclosure);
+    });
 }
 
 bool ReadAffix(ElementReader& reader, const XMLElement* element, const char* attribute, std::string* text)
@@ -187,20 +169,8 @@ bool ReadMeasureNumbers(ElementReader& reader, const XMLElement* element, ScoreD
         return reader.Fail(element, "base 1 numbers only with doubleUp=\"yes\"");
     }
     bool scoreGiven = false;
-    for (const XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
-        const tinyxml2::XMLText* text = child->ToText();
-        if (text != nullptr && !IsBlank(text->Value())) {
-            return reader.Fail(element, "holds text, which it does not take");
-        }
-        const XMLElement* inner = child->ToElement();
-        if (inner == nullptr) {
-            continue;
-        }
+    bool read = reader.ChildElements(element, {"score", "parts"}, [&](const XMLElement* inner) {
         bool isScore = std::strcmp(inner->Name(), "score") == 0;
-        if (!isScore && std::strcmp(inner->Name(), "parts") != 0) {
-            return reader.Fail(inner->GetLineNum(), "unknown element <" + std::string(inner->Name()) +
-                                                        "> in <measureNumbers>");
-        }
         if (isScore ? scoreGiven : region.parts.has_value()) {
             return reader.Fail(inner, "is given twice");
         }
@@ -214,6 +184,10 @@ bool ReadMeasureNumbers(ElementReader& reader, const XMLElement* element, ScoreD
         } else {
             region.parts = formatting;
         }
+        return true;
+    });
+    if (!read) {
+        return false;
     }
     // Separate formatting for the parts is used unless told otherwise.
     region.partsUseScore = !region.parts;

@@ -3,7 +3,6 @@
 #include "workbench/document_xml_measures.h"
 
 #include <cctype>
-#include <cstring>
 #include <string>
 
 #include "workbench/measure_words.h"
@@ -12,7 +11,6 @@ namespace workbench {
 namespace {
 
 using tinyxml2::XMLElement;
-using tinyxml2::XMLNode;
 
 constexpr long kWholeNote = 4096;  // in the host's units, 1024 to a quarter
 constexpr int kLayers = 4;
@@ -176,22 +174,9 @@ bool ReadCell(ElementReader& reader, const XMLElement* element, ScoreDescription
     if (keyGiven) {
         cell.keyWord = keyWord;
     }
-    for (const XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
-        if (const tinyxml2::XMLText* text = child->ToText()) {
-            if (!IsBlank(text->Value())) {
-                return reader.Fail(element, "holds text, which it does not take");
-            }
-        }
-        const XMLElement* layer = child->ToElement();
-        if (layer == nullptr) {
-            continue;
-        }
-        if (std::strcmp(layer->Name(), "layer") != 0) {
-            return reader.Fail(layer->GetLineNum(), "unknown element <" + std::string(layer->Name()) + "> in <cell>");
-        }
-        if (!ReadLayer(reader, layer, &cell)) {
-            return false;
-        }
+    if (!reader.ChildElements(element, {"layer"},
+                              [&](const XMLElement* layer) { return ReadLayer(reader, layer, &cell); })) {
+        return false;
     }
     if (!cell.keyWord && cell.layers.empty()) {
         return reader.Fail(element, "has neither a key nor a layer");

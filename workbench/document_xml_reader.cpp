@@ -86,19 +86,7 @@ bool ReadLayout(ElementReader& reader, const XMLElement* element, ScoreDescripti
         }
         layout.name = name;
     }
-    for (const XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
-        if (const tinyxml2::XMLText* text = child->ToText()) {
-            if (!IsBlank(text->Value())) {
-                return reader.Fail(element, "holds text, which it does not take");
-            }
-        }
-        const XMLElement* note = child->ToElement();
-        if (note == nullptr) {
-            continue;
-        }
-        if (std::strcmp(note->Name(), "note") != 0) {
-            return reader.Fail(note->GetLineNum(), "unknown element <" + std::string(note->Name()) + "> in <layout>");
-        }
+    bool read = reader.ChildElements(element, {"note"}, [&](const XMLElement* note) {
         LayoutNoteDescription entry;
         const char* type = nullptr;
         if (!reader.CheckAttributes(note, {"type", "order", "position"}) || !reader.CheckNoContent(note) ||
@@ -108,6 +96,10 @@ bool ReadLayout(ElementReader& reader, const XMLElement* element, ScoreDescripti
             return false;
         }
         layout.notes.push_back(entry);
+        return true;
+    });
+    if (!read) {
+        return false;
     }
     score->layouts.push_back(std::move(layout));
     return true;

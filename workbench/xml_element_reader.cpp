@@ -112,15 +112,32 @@ bool ElementReader::CheckAttributes(const tinyxml2::XMLElement* element, std::in
 
 bool ElementReader::CheckNoContent(const tinyxml2::XMLElement* element)
 {
+    return ChildElements(element, {}, [](const tinyxml2::XMLElement*) { return true; });
+}
+
+bool ElementReader::ChildElements(const tinyxml2::XMLElement* element, std::initializer_list<const char*> names,
+                                  const std::function<bool(const tinyxml2::XMLElement*)>& visit)
+{
     for (const tinyxml2::XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
-        if (const tinyxml2::XMLElement* inner = child->ToElement()) {
-            return Fail(inner->GetLineNum(), "unknown element <" + std::string(inner->Name()) + "> in <" +
-                                                 element->Name() + ">");
-        }
         if (const tinyxml2::XMLText* text = child->ToText()) {
             if (!IsBlank(text->Value())) {
                 return Fail(element, "holds text, which it does not take");
             }
+        }
+        const tinyxml2::XMLElement* inner = child->ToElement();
+        if (inner == nullptr) {
+            continue;
+        }
+        bool known = false;
+        for (const char* name : names) {
+            known = known || std::strcmp(inner->Name(), name) == 0;
+        }
+        if (!known) {
+            return Fail(inner->GetLineNum(), "unknown element <" + std::string(inner->Name()) + "> in <" +
+                                                 element->Name() + ">");
+        }
+        if (!visit(inner)) {
+            return false;
         }
     }
     return true;

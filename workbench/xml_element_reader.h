@@ -3,6 +3,7 @@
 // workbench shares.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -36,6 +37,10 @@ public:
     bool CheckAttributes(const tinyxml2::XMLElement* element, std::initializer_list<const char*> allowed);
     // Neither elements nor text other than white space.
     bool CheckNoContent(const tinyxml2::XMLElement* element);
+    // Visits the child elements in order; one not among `names`, or text other
+    // than white space, fails. A visit answering false stops the walk.
+    bool ChildElements(const tinyxml2::XMLElement* element, std::initializer_list<const char*> names,
+                       const std::function<bool(const tinyxml2::XMLElement*)>& visit);
     bool Required(const tinyxml2::XMLElement* element, const char* attribute, const char** value);
     // An absent attribute leaves `*value` as it was.
     bool Number(const tinyxml2::XMLElement* element, const char* attribute, long min, long max, long* value);
