@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "workbench/key_names.h"
 #include "workbench/workbench.h"
 
 namespace workbench {
@@ -55,6 +56,20 @@ const char kHelpText[] =
     "                         an alert without that button gets the nearest one\n"
     "  --screenshot FILE      save the newest plug-in window, or the main window\n"
     "                         when there is none, as a BMP image\n"
+    "  --click-header ID=N    click the header of column N (1-based) of list view ID\n"
+    "                         in the newest plug-in window\n"
+    "  --key ID=KEY           press KEY in control ID of that window, as Ctrl+C,\n"
+    "                         Shift+F10, Apps, Down or F2 (Ctrl+ and Shift+ may lead)\n"
+    "  --right-click ID=N     right-click row N (1-based) of list view ID there\n"
+    "  --menu TEXT            answer the context menus from now on by choosing the\n"
+    "                         entry TEXT; an empty TEXT closes them (the default).\n"
+    "                         Each menu is printed: context menu: ENTRIES [CHOICE]\n"
+    "  --hover ID=N           point at row N of list view ID: --print-window then\n"
+    "                         shows the tooltip its owner gives that row\n"
+    "  --with-colours         --print-window from now on shows, for each row of a\n"
+    "                         list view whose owner draws it, the text and\n"
+    "                         background colours the owner answers\n"
+    "  --print-clipboard      print the clipboard's text, line by line\n"
     "  --undo                 undo the current document's last edit\n"
     "  --quit                 end here\n"
     "\n"
@@ -133,11 +148,14 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
         {"--print-document", StepKind::kPrintDocument},
         {"--print-plugins", StepKind::kPrintPlugins},
         {"--undo", StepKind::kUndo},
+        {"--with-colours", StepKind::kWithColours},
+        {"--print-clipboard", StepKind::kPrintClipboard},
         {"--quit", StepKind::kQuit},
     };
     static const char* const kWithValue[] = {"--host-version", "--plugin", "--document", "--select-staves",
                                              "--select-measures", "--invoke", "--press", "--choose", "--resize", "--move",
-                                             "--answer", "--screenshot"};
+                                             "--answer", "--screenshot", "--click-header", "--key", "--right-click",
+                                             "--menu", "--hover"};
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
         if (option == "--help") {
@@ -220,6 +238,21 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
             }
         } else if (option == "--screenshot") {
             step.kind = StepKind::kScreenshot;
+        } else if (option == "--click-header" || option == "--right-click" || option == "--hover") {
+            step.kind = option == "--click-header" ? StepKind::kClickHeader
+                        : option == "--hover"      ? StepKind::kHover
+                                                   : StepKind::kRightClick;
+            ok = ParsePair(value, '=', &step.first, &step.second) && step.first >= 0 && step.first <= 0xFFFF &&
+                 step.second >= 1;
+        } else if (option == "--key") {
+            step.kind = StepKind::kKey;
+            size_t at = value.find('=');
+            KeyPress press;
+            ok = at != std::string::npos && ParseInt(value.substr(0, at), &step.first) && step.first >= 0 &&
+                 step.first <= 0xFFFF && ParseKeyName(value.substr(at + 1), &press);
+            step.text = ok ? value.substr(at + 1) : value;
+        } else if (option == "--menu") {
+            step.kind = StepKind::kMenu;
         }
         if (!ok) {
             *error = option + ": cannot use \"" + value + "\"";

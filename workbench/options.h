@@ -24,6 +24,13 @@ enum class StepKind {
     kScreenshot,
     kUndo,
     kQuit,
+    kClickHeader,
+    kKey,
+    kRightClick,
+    kMenu,
+    kHover,
+    kWithColours,
+    kPrintClipboard,
 };
 
 // How alerts are answered.
@@ -32,7 +39,7 @@ enum class Answer { kOk, kYes, kNo, kCancel };
 struct Step {
     StepKind kind;
     std::string option;  // as written, for messages
-    std::string text;    // a file, or the menu text of --invoke
+    std::string text;    // a file, the menu text of --invoke or --menu, a key
     int first = 0;       // numbers: range, entry, control, size change
     int second = 0;
     Answer answer = Answer::kOk;

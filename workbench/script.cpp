@@ -9,6 +9,7 @@
 #include "workbench/document_queries.h"
 #include "workbench/document_reader.h"
 #include "workbench/host_layouts.h"
+#include "workbench/menu_watch.h"
 #include "workbench/message_loop.h"
 #include "workbench/output.h"
 #include "workbench/screenshot.h"
@@ -236,6 +237,23 @@ bool Script::RunStep(const Step& step, std::string* error)
         return true;
     case StepKind::kQuit:
         return true;
+    case StepKind::kClickHeader:
+        return ClickHeader(step, error);
+    case StepKind::kKey:
+        return PressKey(step, error);
+    case StepKind::kRightClick:
+        return RightClick(step, error);
+    case StepKind::kMenu:
+        SetMenuEntry(step.text);
+        return true;
+    case StepKind::kHover:
+        SetHoveredRow(step.first, step.second);
+        return true;
+    case StepKind::kWithColours:
+        ShowRowColours(true);
+        return true;
+    case StepKind::kPrintClipboard:
+        return PrintClipboard(error);
     }
     return false;
 }
