@@ -2,12 +2,15 @@
 // button, the sorted note list, and the place and order it keeps.
 #include "tool/drumwell_window.h"
 
+#include <commctrl.h>
+
 #include <memory>
 
 #include "framework/data/music_region.h"
 #include "host/service_wrappers.h"
 #include "host/undo_block.h"
 #include "tool/block_handler.h"
+#include "tool/drumwell_controls.h"
 #include "tool/percussion_notes.h"
 #include "tool/report.h"
 #include "tool/sorting.h"
@@ -15,27 +18,6 @@
 FCDrumwellWindow* _pMainWindow = nullptr;
 
 namespace {
-
-namespace control_id {
-constexpr int kReport = 1;
-constexpr int kClose = 2;
-constexpr int kStaffName = 102;
-constexpr int kLayoutName = 104;
-constexpr int kMapName = 106;
-constexpr int kLayoutTotal = 108;
-constexpr int kMapTotal = 110;
-constexpr int kSortPopup = 112;
-constexpr int kNoteList = 113;
-}  // namespace control_id
-
-constexpr int kValueFields[] = {control_id::kStaffName, control_id::kLayoutName, control_id::kMapName,
-                                control_id::kLayoutTotal, control_id::kMapTotal};
-
-struct Column {
-    const char* title;
-    int width;
-};
-constexpr Column kColumns[] = {{"Name", 120}, {"Mapped MIDI", 80}, {"Staff Position", 80}, {"GM/Default", 80}};
 
 // The selected pop-up entry as a sorting order (-1 when none is selected).
 int SelectedSortingOrder(HWND dialog)
@@ -82,6 +64,9 @@ void FCDrumwellWindow::LinkControls()
 void FCDrumwellWindow::InitWindow()
 {
     _pNoteList->UseFullRowSelect();
+    // Rows that stand out say why when the pointer rests on them.
+    SendDlgItemMessageA(GetWindowHandle(), control_id::kNoteList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_INFOTIP,
+                        LVS_EX_INFOTIP);
     FCResourceWindow::InitWindow();
     _pSortPopup->Clear();
     for (const char* description : _SortingOrderDescriptions) {
@@ -214,14 +199,18 @@ bool FCDrumwellWindow::HandleCommand(FCControl* control)
     if (control == nullptr || control != _pSortPopup) {
         return false;
     }
-    int order = SelectedSortingOrder(GetWindowHandle());
+    ApplySortingOrder(SelectedSortingOrder(GetWindowHandle()));
+    return true;
+}
+
+void FCDrumwellWindow::ApplySortingOrder(int order)
+{
     _GlobalUserSettings.sortingOrder = order;
     if (order != _shownSortingOrder) {
         SortList();
         RebuildReportList();
         _shownSortingOrder = order;
     }
-    return true;
 }
 
 void FCDrumwellWindow::CloseWindow()

@@ -21,6 +21,8 @@ public:
     bool HandleCommand(FCControl* control) override;
     // The buttons follow the bottom edge; the list grows with the window.
     void HandleResize(int newWidth, int newHeight, int oldWidth, int oldHeight) override;
+    // The note list's header clicks, colours, tips, keys and context menu.
+    bool HandleWMNotify(unsigned int wParam, long lParam) override;
 
     void LinkControls();
     void InitSettings();
@@ -35,7 +37,22 @@ public:
 
     bool IsReportValid() const { return _reportValid; }
 
+    // A column's order, as if chosen in the pop-up, which follows it.
+    void SortByColumn(int column);
+    // The header names and the rows, all or the selected ones, as
+    // tab-separated lines on the clipboard; false when it cannot be done.
+    bool CopyReport(bool selectedOnly);
+    void ShowContextMenu(int x, int y);
+
 private:
+    // Sorts and rebuilds when the order differs from the one shown.
+    void ApplySortingOrder(int order);
+    // The list's rows stand for _PercussionNoteList after a good run.
+    bool HasReportRows();
+    long AnswerCustomDraw(long lParam);
+    void AnswerInfoTip(long lParam, bool unicode);
+    bool IsLineSelected(int line);
+
     static constexpr int kFirstStatic = 101;
     static constexpr int kStaticCount = 11;
     FCCtrlStatic* Static(int id) const { return _pStatics[id - kFirstStatic]; }

@@ -5,6 +5,7 @@
 
 #include "workbench/alert_watch.h"
 #include "workbench/main_window.h"
+#include "workbench/menu_watch.h"
 #include "workbench/message_loop.h"
 #include "workbench/options.h"
 #include "workbench/output.h"
@@ -61,8 +62,8 @@ int Run(int argc, char** argv)
     }
     ShowWindow(window.Handle(), SW_SHOW);
     UpdateWindow(window.Handle());
-    if (script && !StartAlertWatch()) {
-        PrintError("cannot watch for alerts");
+    if (script && (!StartAlertWatch() || !StartMenuWatch())) {
+        PrintError("cannot watch for alerts and menus");
         return 1;
     }
 
@@ -70,6 +71,7 @@ int Run(int argc, char** argv)
     bool done = Script(plugins, window).Run(options.steps, &quit);
     int result = done ? 0 : 1;
     StopAlertWatch();
+    StopMenuWatch();
     if (done && !quit && (!script || options.interactive)) {
         // From here on a person answers the alerts.
         host.interactive = true;

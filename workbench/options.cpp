@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "workbench/key_names.h"
 #include "workbench/workbench.h"
 
 namespace workbench {
@@ -67,10 +68,24 @@ const char kHelpText[] =
     "                         when there is none, as a BMP image\n"
     "  --capture FILE         save that window's client area as it is on the screen\n"
     "                         now, without drawing it anew first, as a BMP image\n"
-    "  --key enter|escape     post the key to that window's focused control and let\n"
-    "                         the message loop deliver it\n"
     "  --destroy              destroy that window as the host would, without\n"
     "                         asking the plug-in\n"
+    "  --click-header ID=N    click the header of column N (1-based) of list view ID\n"
+    "                         in the newest plug-in window\n"
+    "  --key [ID=]KEY         press KEY in control ID of that window, as Ctrl+C,\n"
+    "                         Shift+F10, Apps, Down or F2 (Ctrl+ and Shift+ may lead);\n"
+    "                         without ID, post KEY (Enter, Escape, ...) to the\n"
+    "                         focused control and let the message loop deliver it\n"
+    "  --right-click ID=N     right-click row N (1-based) of list view ID there\n"
+    "  --menu TEXT            answer the context menus from now on by choosing the\n"
+    "                         entry TEXT; an empty TEXT closes them (the default).\n"
+    "                         Each menu is printed: context menu: ENTRIES [CHOICE]\n"
+    "  --hover ID=N           point at row N of list view ID: --print-window then\n"
+    "                         shows the tooltip its owner gives that row\n"
+    "  --with-colours         --print-window from now on shows, for each row of a\n"
+    "                         list view whose owner draws it, the text and\n"
+    "                         background colours the owner answers\n"
+    "  --print-clipboard      print the clipboard's text, line by line\n"
     "  --undo                 undo the current document's last edit\n"
     "  --quit                 end here\n"
     "\n"
@@ -150,13 +165,15 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
         {"--print-document", StepKind::kPrintDocument},
         {"--print-plugins", StepKind::kPrintPlugins},
         {"--undo", StepKind::kUndo},
+        {"--with-colours", StepKind::kWithColours},
+        {"--print-clipboard", StepKind::kPrintClipboard},
         {"--quit", StepKind::kQuit},
         {"--destroy", StepKind::kDestroy},
     };
     static const char* const kWithValue[] = {"--host-version", "--plugin", "--document", "--select-staves",
                                              "--select-measures", "--invoke", "--press", "--choose", "--resize", "--move",
                                              "--answer", "--screenshot", "--part", "--type", "--spin", "--capture",
-                                             "--key"};
+                                             "--click-header", "--key", "--right-click", "--menu", "--hover"};
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
         if (option == "--help") {
@@ -254,10 +271,29 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
             ok = ParseInt(value, &step.first) && step.first >= 0 && step.first <= 32767;
         } else if (option == "--capture") {
             step.kind = StepKind::kCapture;
+        } else if (option == "--click-header" || option == "--right-click" || option == "--hover") {
+            step.kind = option == "--click-header" ? StepKind::kClickHeader
+                        : option == "--hover"      ? StepKind::kHover
+                                                   : StepKind::kRightClick;
+            ok = ParsePair(value, '=', &step.first, &step.second) && step.first >= 0 && step.first <= 0xFFFF &&
+                 step.second >= 1;
         } else if (option == "--key") {
+            // ID=KEY presses the key in a control; KEY alone is posted to the
+            // focused one, without modifiers, for the message loop to deliver.
             step.kind = StepKind::kKey;
-            step.first = value == "enter" ? VK_RETURN : value == "escape" ? VK_ESCAPE : 0;
-            ok = step.first != 0;
+            size_t at = value.find('=');
+            std::string name = at == std::string::npos ? value : value.substr(at + 1);
+            KeyPress press;
+            ok = ParseKeyName(name, &press);
+            if (at == std::string::npos) {
+                step.first = kFocusedControl;
+                ok = ok && !press.control && !press.shift;
+            } else {
+                ok = ok && ParseInt(value.substr(0, at), &step.first) && step.first >= 0 && step.first <= 0xFFFF;
+            }
+            step.text = ok ? name : value;
+        } else if (option == "--menu") {
+            step.kind = StepKind::kMenu;
         }
         if (!ok) {
             *error = option + ": cannot use \"" + value + "\"";

@@ -30,16 +30,25 @@ enum class StepKind {
     kCapture,
     kDestroy,
     kKey,
+    kClickHeader,
+    kRightClick,
+    kMenu,
+    kHover,
+    kWithColours,
+    kPrintClipboard,
 };
 
 // How alerts are answered.
 enum class Answer { kOk, kYes, kNo, kCancel };
 
+// The control of a --key step without an ID: the focused one.
+constexpr int kFocusedControl = -1;
+
 struct Step {
     StepKind kind;
     std::string option;  // as written, for messages
-    std::string text;    // a file, the menu text of --invoke, or the text of --type
-    int first = 0;       // numbers: range, entry, control, size change, key
+    std::string text;    // a file, the menu text of --invoke or --menu, the text of --type, a key
+    int first = 0;       // numbers: range, entry, control (kFocusedControl: the focused one), size change
     int second = 0;
     Answer answer = Answer::kOk;
 };

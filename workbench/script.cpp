@@ -9,7 +9,9 @@
 #include "workbench/document_queries.h"
 #include "workbench/document_reader.h"
 #include "workbench/host_layouts.h"
+#include "workbench/key_names.h"
 #include "workbench/linked_parts.h"
+#include "workbench/menu_watch.h"
 #include "workbench/message_loop.h"
 #include "workbench/output.h"
 #include "workbench/screenshot.h"
@@ -250,16 +252,17 @@ bool Script::ChoosePart(const Step& step, std::string* error)
 
 // As a user's key press: the dialog manager of the message loop turns Enter
 // and Escape into the dialog's commands.
-bool Script::Key(const Step& step, std::string* error)
+bool Script::PostKey(const Step& step, std::string* error)
 {
     HWND window = PluginWindow(error);
-    if (window == nullptr) {
+    KeyPress press;
+    if (window == nullptr || !ParseKeyName(step.text, &press)) {
         return false;
     }
     HWND focus = GetFocus();
     HWND target = focus != nullptr && IsChild(window, focus) ? focus : window;
-    PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(step.first), 1);
-    PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(step.first), static_cast<LPARAM>(0xC0000001));
+    PostMessageA(target, WM_KEYDOWN, press.key, 1);
+    PostMessageA(target, WM_KEYUP, press.key, static_cast<LPARAM>(0xC0000001));
     return true;
 }
 
@@ -355,7 +358,22 @@ bool Script::RunStep(const Step& step, std::string* error)
         return window != nullptr;
     }
     case StepKind::kKey:
-        return Key(step, error);
+        return step.first == kFocusedControl ? PostKey(step, error) : PressKey(step, error);
+    case StepKind::kClickHeader:
+        return ClickHeader(step, error);
+    case StepKind::kRightClick:
+        return RightClick(step, error);
+    case StepKind::kMenu:
+        SetMenuEntry(step.text);
+        return true;
+    case StepKind::kHover:
+        SetHoveredRow(step.first, step.second);
+        return true;
+    case StepKind::kWithColours:
+        ShowRowColours(true);
+        return true;
+    case StepKind::kPrintClipboard:
+        return PrintClipboard(error);
     }
     return false;
 }

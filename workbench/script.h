@@ -40,7 +40,13 @@ private:
     bool Move(const Step& step, std::string* error);
     bool Screenshot(const Step& step, std::string* error);
     bool ChoosePart(const Step& step, std::string* error);
-    bool Key(const Step& step, std::string* error);
+    bool PostKey(const Step& step, std::string* error);
+    // Steps a user takes in a list view, with the mouse or the keyboard.
+    HWND ListViewControl(const Step& step, std::string* error) const;
+    bool ClickHeader(const Step& step, std::string* error);
+    bool PressKey(const Step& step, std::string* error);
+    bool RightClick(const Step& step, std::string* error);
+    bool PrintClipboard(std::string* error);
 
     const Plugins& _plugins;
     MainWindow& _window;

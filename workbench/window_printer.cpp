@@ -69,6 +69,7 @@ std::string ListView(HWND list)
         }
         bool selected = SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) != 0;
         text += selected ? " (selected)\n" : "\n";
+        text += DescribeRowAnswers(list, row);
     }
     return text;
 }

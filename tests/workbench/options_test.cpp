@@ -1,6 +1,9 @@
 // FINALE.EXE's command line: steps in order, values, and refusals.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include "workbench/key_names.h"
 #include "workbench/options.h"
 
 namespace {
@@ -98,6 +101,43 @@ TEST(Options, TypedTextsKeepTheirEqualsSignsAndSpinsCountArrowClicks)
     EXPECT_FALSE(Parse({"--type", "201"}, &options, &error));
     EXPECT_FALSE(Parse({"--spin", "202=0"}, &options, &error));
     EXPECT_EQ(error, "--spin: cannot use \"202=0\"");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Options, ListStepsAndKeyNames)
+{
+    Options options;
+    std::string error;
+    ASSERT_TRUE(Parse({"--click-header", "113=2", "--key", "113=ctrl+shift+c", "--key", "7=F10", "--right-click",
+                       "113=3", "--menu", "Copy Report", "--hover", "113=1", "--with-colours", "--print-clipboard"},
+                      &options, &error))
+        << error;
+    ASSERT_EQ(options.steps.size(), 8u);
+    EXPECT_EQ(options.steps[0].kind, StepKind::kClickHeader);
+    EXPECT_EQ(options.steps[0].second, 2);
+    EXPECT_EQ(options.steps[1].text, "ctrl+shift+c");
+    EXPECT_EQ(options.steps[3].kind, StepKind::kRightClick);
+    EXPECT_EQ(options.steps[4].text, "Copy Report");
+    EXPECT_EQ(options.steps[5].kind, StepKind::kHover);
+
+    workbench::KeyPress press;
+    ASSERT_TRUE(workbench::ParseKeyName("Ctrl+Shift+c", &press));
+    EXPECT_EQ(press.key, static_cast<unsigned>('C'));
+    EXPECT_TRUE(press.control && press.shift);
+    ASSERT_TRUE(workbench::ParseKeyName("F12", &press));
+    EXPECT_EQ(press.key, static_cast<unsigned>(VK_F12));
+    EXPECT_FALSE(press.control);
+    for (const char* wrong : {"F13", "F0", "Ctrl+", "Ctrl+CC", "Alt+C", ""}) {
+        EXPECT_FALSE(workbench::ParseKeyName(wrong, &press)) << wrong;
+    }
+    for (const char* wrong : {"--key=113=C", "113", "113=Ctrl+", "x=C"}) {
+        EXPECT_FALSE(Parse({"--key", wrong}, &options, &error)) << wrong;
+    }
+    EXPECT_FALSE(Parse({"--right-click", "113=0"}, &options, &error));
+    EXPECT_FALSE(Parse({"--click-header", "113"}, &options, &error));
 }
 
 }  // namespace
