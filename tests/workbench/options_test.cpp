@@ -133,7 +133,9 @@ TEST(Options, ListStepsAndKeyNames)
     for (const char* wrong : {"F13", "F0", "Ctrl+", "Ctrl+CC", "Alt+C", ""}) {
         EXPECT_FALSE(workbench::ParseKeyName(wrong, &press)) << wrong;
     }
-    for (const char* wrong : {"--key=113=C", "113", "113=Ctrl+", "x=C"}) {
+    ASSERT_TRUE(Parse({"--key", "enter"}, &options, &error)) << error;
+    EXPECT_EQ(options.steps.back().first, workbench::kFocusedControl);
+    for (const char* wrong : {"--key=113=C", "113", "113=Ctrl+", "x=C", "Ctrl+C"}) {
         EXPECT_FALSE(Parse({"--key", wrong}, &options, &error)) << wrong;
     }
     EXPECT_FALSE(Parse({"--right-click", "113=0"}, &options, &error));
