@@ -4,6 +4,7 @@
 
 #include <array>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,17 @@ struct MidiMapFile {
     unsigned number = 0;
     std::string path;       // full Windows path
     std::string reference;  // the note name list's name in the file
+};
+
+// Files the workbench wrote for a document (a note type table, MIDI maps)
+// in a folder of their own; removed with the last document holding them.
+struct MadeFiles {
+    std::string folder;  // full Windows path
+    std::vector<std::string> files;
+    MadeFiles() = default;
+    MadeFiles(const MadeFiles&) = delete;
+    MadeFiles& operator=(const MadeFiles&) = delete;
+    ~MadeFiles();
 };
 
 // Records as they were before an edit; an empty optional: the record did
@@ -51,6 +63,7 @@ struct Document {
     bool changed = false;
     std::vector<UndoStep> undoSteps;  // the last one is undone first
     std::vector<std::string> cancelledBlocks;  // names of the edit blocks cancelled, in order
+    std::shared_ptr<MadeFiles> madeFiles;
 };
 
 }  // namespace workbench

@@ -1,5 +1,6 @@
 // Opening a document file: parsing it, reading it into a score description
-// by its format, and building the host's records from that.
+// by its format (the workbench's own or MusicXML, told by the top-level
+// element), and building the host's records from that.
 #include "workbench/document_reader.h"
 
 #include <utility>
@@ -7,6 +8,7 @@
 #include <tinyxml2.h>
 
 #include "workbench/document_xml_reader.h"
+#include "workbench/musicxml_reader.h"
 #include "workbench/paths.h"
 #include "workbench/record_builder.h"
 #include "workbench/xml_element_reader.h"
@@ -26,7 +28,8 @@ std::unique_ptr<Document> ReadParsed(const tinyxml2::XMLDocument& xml, const std
     }
     ElementReader reader(fileName, folder);
     ScoreDescription score;
-    if (!ReadWorkbenchDocument(xml, reader, &score)) {
+    bool read = IsMusicXml(xml) ? ReadMusicXml(xml, reader, &score) : ReadWorkbenchDocument(xml, reader, &score);
+    if (!read) {
         if (error != nullptr) {
             *error = reader.Error();
         }

@@ -17,6 +17,12 @@ bool BuildContext::Fail(int line, const std::string& message)
     return false;
 }
 
+bool BuildContext::Fail(const std::string& message)
+{
+    _error = _fileName + ": " + message;
+    return false;
+}
+
 void BuildContext::PutRawText(unsigned long tag, const RecordKey& key, const std::string& text)
 {
     Bytes bytes(text.begin(), text.end());
@@ -93,7 +99,7 @@ std::unique_ptr<Document> BuildDocument(ScoreDescription score, const std::strin
         document->view = *score.view;
     }
     BuildContext context(score, *document, fileName, hostVersion);
-    if (!BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context)) {
+    if (!BuildPercussionFiles(context) || !BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context)) {
         if (error != nullptr) {
             *error = context.Error();
         }

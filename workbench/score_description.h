@@ -19,6 +19,7 @@ struct StaffDescription {
     int line = 0;
     long number = 0;  // 0: the next after the highest so far
     std::optional<std::string> name;  // 8-bit host text, text tags included
+    std::optional<std::string> abbreviatedName;
     Notation notation = Notation::kStandard;
     long layout = 0;  // 0: none
     long midiMap = 0;  // 0: General MIDI
@@ -27,10 +28,20 @@ struct StaffDescription {
     long alteration = 0;
 };
 
+// A note type given by its sound instead of its number: the builder takes
+// the note type table's type of the General MIDI note, or else makes a type
+// of its own named `name`.
+struct NoteSound {
+    long generalMidi = -1;  // -1: none
+    std::string name;  // 8-bit host text
+};
+
 struct LayoutNoteDescription {
     long type = 0;
     long order = 0;
     long position = 0;
+    std::optional<NoteSound> sound;  // set: `type` and `order` come from it
+    long midiNote = -1;  // for a made MIDI map; -1: unmapped
 };
 
 struct LayoutDescription {
@@ -46,6 +57,14 @@ struct MeasureRun {
     long beats = 4;
     long beatDuration = 1024;
     unsigned keyWord = 0;
+};
+
+// A percussion MIDI map the workbench writes into a file of its own: note
+// name list `name` maps the notes of layout `layout` to their MIDI notes.
+struct MadeMidiMap {
+    unsigned number = 0;
+    std::string name;  // 8-bit host text
+    long layout = 0;
 };
 
 struct RawRecord {
@@ -70,6 +89,8 @@ struct ScoreDescription {
     std::string name;  // empty: the file's name
     std::string noteTypeFile;  // full Windows path; empty: the workbench's own
     std::vector<MidiMapFile> midiMaps;
+    std::string madeMapModel;  // the device model of the made maps' file
+    std::vector<MadeMidiMap> madeMidiMaps;
     std::vector<std::string> fonts;  // font number n is fonts[n - 1]; empty: not given
     std::vector<MeasureRun> measures;
     std::vector<LayoutDescription> layouts;
