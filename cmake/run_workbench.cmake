@@ -8,7 +8,8 @@
 #   -DERROR=      a text that standard error must hold (else it must be empty)
 #   -DIMAGE=      a file that must exist afterwards and be a BMP image
 # Paths of the checkout and the build folder, as Windows shows them, are
-# compared as <SOURCE> and <BUILD>, and line ends as line feeds.
+# compared as <SOURCE> and <BUILD>, the temporary folders the workbench makes
+# for a document's files as <MADE>, and line ends as line feeds.
 if(NOT DEFINED RESULT)
     set(RESULT 0)
 endif()
@@ -30,6 +31,7 @@ function(normalise variable)
         string(REPLACE "/" "\\" windows "${path}")
         string(REPLACE "Z:${windows}" "<${name}>" text "${text}")
     endforeach()
+    string(REGEX REPLACE "[A-Za-z]:\\\\[^\n]*\\\\dwl[0-9A-Fa-f]+\\.tmp" "<MADE>" text "${text}")
     set(${variable} "${text}" PARENT_SCOPE)
 endfunction()
 normalise(output)

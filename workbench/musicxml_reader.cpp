@@ -104,7 +104,18 @@ bool ReadPartList(ElementReader& reader, const XMLElement* root, std::vector<Mus
     return true;
 }
 
-// Partwise: <part> elements of <measure>s; timewise: <measure>s of <part>s.
+// The part the element's "id" names; null, after the message, when none.
+MusicXmlPart* NamedPart(ElementReader& reader, std::vector<MusicXmlPart>& parts, const XMLElement* element)
+{
+    const char* id = element->Attribute("id");
+    MusicXmlPart* part = FindPart(parts, id);
+    if (part == nullptr) {
+        reader.Fail(element, "id=\"" + std::string(id == nullptr ? "" : id) + "\" is not a part of the <part-list>");
+    }
+    return part;
+}
+
+// Partwise: <measure>s of <part>s; timewise: <part>s of <measure>s.
 bool GatherMeasures(ElementReader& reader, const XMLElement* root, std::vector<MusicXmlPart>* parts)
 {
     const bool partwise = std::strcmp(root->Name(), "score-partwise") == 0;
@@ -112,14 +123,15 @@ bool GatherMeasures(ElementReader& reader, const XMLElement* root, std::vector<M
     const char* innerName = partwise ? "measure" : "part";
     for (const XMLElement* outer = root->FirstChildElement(outerName); outer != nullptr;
          outer = outer->NextSiblingElement(outerName)) {
+        MusicXmlPart* owner = partwise ? NamedPart(reader, *parts, outer) : nullptr;
+        if (partwise && owner == nullptr) {
+            return false;
+        }
         for (const XMLElement* inner = outer->FirstChildElement(innerName); inner != nullptr;
              inner = inner->NextSiblingElement(innerName)) {
-            const XMLElement* named = partwise ? outer : inner;
-            MusicXmlPart* part = FindPart(*parts, named->Attribute("id"));
+            MusicXmlPart* part = partwise ? owner : NamedPart(reader, *parts, inner);
             if (part == nullptr) {
-                const char* id = named->Attribute("id");
-                return reader.Fail(named, "id=\"" + std::string(id == nullptr ? "" : id) +
-                                              "\" is not a part of the <part-list>");
+                return false;
             }
             part->measures.push_back(inner);
         }
