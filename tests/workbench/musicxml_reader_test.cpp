@@ -12,6 +12,7 @@
 #include "host/record_bytes.h"
 #include "workbench/document_reader.h"
 #include "workbench/host_layouts.h"
+#include "workbench/musicxml_sounds.h"
 
 namespace {
 
@@ -179,4 +180,22 @@ TEST(MusicXmlReader, RefusesBadScoresWithWhereAndWhy)
         EXPECT_EQ(Read(xml, &error), nullptr) << xml;
         EXPECT_EQ(error, message);
     }
+}
+
+TEST(MusicXmlSounds, SoundIdsDecideAndNamesChooseWithinThem)
+{
+    using workbench::GeneralMidiNoteOf;
+    EXPECT_EQ(GeneralMidiNoteOf("metal.hi-hat", "Hi-Hat (open)"), 46);
+    EXPECT_EQ(GeneralMidiNoteOf("metal.hi-hat", "HH foot"), 42);  // "foot" only with "hi-hat"
+    EXPECT_EQ(GeneralMidiNoteOf("metal.hi-hat", "Hi Hat Foot"), 44);
+    EXPECT_EQ(GeneralMidiNoteOf("drum.tom-tom", "Low Floor Tom"), 41);
+    EXPECT_EQ(GeneralMidiNoteOf("drum.tom-tom", "Tom 1"), 45);
+    EXPECT_EQ(GeneralMidiNoteOf("drum.snare-drum", "Rimshot"), 38);
+    EXPECT_EQ(GeneralMidiNoteOf("drum.snare-drum", "Cross-Stick"), 37);
+    // The sound outranks the name; without a known sound the name decides.
+    EXPECT_EQ(GeneralMidiNoteOf("metal.cymbal.ride", "Crash"), 51);
+    EXPECT_EQ(GeneralMidiNoteOf("drum.cajon", "Ride Bell"), 53);
+    EXPECT_EQ(GeneralMidiNoteOf("", "Cowbell"), 56);
+    EXPECT_EQ(GeneralMidiNoteOf("", "Sleigh Bells"), -1);
+    EXPECT_EQ(GeneralMidiNoteOf("drum.cajon", "Cajon"), -1);
 }
