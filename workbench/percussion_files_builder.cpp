@@ -11,7 +11,9 @@
 #include <map>
 #include <memory>
 #include <sstream>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "workbench/paths.h"
 #include "workbench/record_building.h"
