@@ -194,8 +194,9 @@ bool ReadPartMeasures(ElementReader& reader, MusicXmlPart* part)
                 return false;
             }
         }
-        if (!part->runs.empty() && part->runs.back().beats == state.run.beats &&
-            part->runs.back().beatDuration == state.run.beatDuration && part->runs.back().keyWord == state.run.keyWord) {
+        const MeasureRun* last = part->runs.empty() ? nullptr : &part->runs.back();
+        if (last != nullptr && last->beats == state.run.beats && last->beatDuration == state.run.beatDuration &&
+            last->keyWord == state.run.keyWord) {
             ++part->runs.back().count;
         } else {
             part->runs.push_back(state.run);

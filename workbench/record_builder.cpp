@@ -99,7 +99,8 @@ std::unique_ptr<Document> BuildDocument(ScoreDescription score, const std::strin
         document->view = *score.view;
     }
     BuildContext context(score, *document, fileName, hostVersion);
-    if (!BuildPercussionFiles(context) || !BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context)) {
+    if (!BuildPercussionFiles(context) ||
+        !BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context)) {
         if (error != nullptr) {
             *error = context.Error();
         }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,9 @@ std::string NoteXml(int instrument, bool chord)
            "        <stem>up</stem>\n      </note>\n";
 }
 
-// Eight eighths a measure over the hi-hat or ride, kick and snare under it.
+// Eight eighths a measure on the hi-hat or ride, kick and snare (or cross
+// stick) with them, a fill of toms and crash every 16th measure, crash and
+// cajon every 32nd.
 std::string ScoreXml()
 {
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<score-partwise version=\"4.0\">\n  <part-list>\n"
@@ -73,7 +76,7 @@ std::string ScoreXml()
         for (int beat = 0; beat < 8; ++beat) {
             xml += NoteXml(m % 4 == 0 ? 10 : (beat == 7 ? 4 : 3), false);
             xml += beat % 4 == 0 ? NoteXml(0, true) : beat % 4 == 2 ? NoteXml(m % 8 == 1 ? 2 : 1, true) : "";
-            xml += m % 16 == 0 && beat >= 4 ? NoteXml(5 + beat - 4 + (beat == 4 ? 0 : 1), true) : "";
+            xml += m % 16 == 0 && beat >= 4 ? NoteXml(beat + 2, true) : "";
             xml += m % 32 == 1 && beat == 0 ? NoteXml(9, true) + NoteXml(11, true) : "";
         }
         xml += "    </measure>\n";
@@ -168,8 +171,9 @@ int main()
     GetTempPathA(MAX_PATH, temp);
     const std::string base = std::string(temp) + "drumwell-musicxml-bench-" + std::to_string(GetCurrentProcessId());
     const std::string score = ScoreXml();
-    const std::string container = "<?xml version=\"1.0\"?>\n<container><rootfiles><rootfile full-path=\"drums.musicxml\" "
-                                  "media-type=\"application/vnd.recordare.musicxml+xml\"/></rootfiles></container>\n";
+    const std::string container = "<?xml version=\"1.0\"?>\n<container><rootfiles><rootfile "
+                                  "full-path=\"drums.musicxml\" media-type=\"application/vnd.recordare.musicxml+xml\"/>"
+                                  "</rootfiles></container>\n";
     const std::string archive = ZipOf({{"META-INF/container.xml", container}, {"drums.musicxml", score}});
     const std::string plain = base + ".musicxml";
     const std::string packed = base + ".mxl";

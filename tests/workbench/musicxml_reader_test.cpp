@@ -18,6 +18,7 @@ namespace {
 
 using workbench::Document;
 using workbench::RecordKey;
+namespace instrument_def = workbench::instrument_def;
 
 constexpr unsigned long kVersion = 0x10000000;
 
@@ -89,7 +90,7 @@ TEST(MusicXmlReader, MakesStavesLayoutsNoteTypesAndMidiMaps)
     EXPECT_EQ(Field(*document, staff_record::kTag, RecordKey::FromNumbers(1), staff_record::kNotationFlags),
               staff_record::kPercussionNotation);
     EXPECT_EQ(Field(*document, staff_record::kTag, RecordKey::FromNumbers(2), staff_record::kNotationFlags), 0u);
-    EXPECT_EQ(Field(*document, workbench::instrument_def::kTag, RecordKey::FromNumbers(2), workbench::instrument_def::kMidiMap), 0u);
+    EXPECT_EQ(Field(*document, instrument_def::kTag, RecordKey::FromNumbers(2), instrument_def::kMidiMap), 0u);
     // Full and abbreviated names: text blocks 1 and 2.
     EXPECT_EQ(Field(*document, staff_record::kTag, RecordKey::FromNumbers(1), staff_record::kAbbreviatedNameTextBlock),
               2u);
@@ -112,7 +113,7 @@ TEST(MusicXmlReader, MakesStavesLayoutsNoteTypesAndMidiMaps)
               std::string::npos) << table;
     ASSERT_EQ(document->midiMaps.size(), 1u);
     EXPECT_EQ(document->midiMaps[0].reference, "Kit");
-    EXPECT_EQ(Field(*document, workbench::instrument_def::kTag, RecordKey::FromNumbers(1), workbench::instrument_def::kMidiMap), 1u);
+    EXPECT_EQ(Field(*document, instrument_def::kTag, RecordKey::FromNumbers(1), instrument_def::kMidiMap), 1u);
     EXPECT_EQ(FileText(document->midiMaps[0].path),
               "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<FinaleNameDocument>\n  <MasterDeviceNames>\n"
               "    <Model>MusicXML</Model>\n    <NoteNameList Name=\"Kit\">\n"
@@ -160,7 +161,8 @@ TEST(MusicXmlReader, RefusesBadScoresWithWhereAndWhy)
         {"<score-partwise><part-list><score-part id='P1'/><score-part id='P2'/></part-list><part id='P1'><measure/>"
          "</part><part id='P2'><measure/><measure/></part></score-partwise>",
          "s.musicxml:1: part \"P2\" has 2 measures, part \"P1\" 1"},
-        {"<score-partwise>" + list + "<part id='P1'><measure>\n" + Note("", "H", 4) + "</measure></part></score-partwise>",
+        {"<score-partwise>" + list + "<part id='P1'><measure>\n" + Note("", "H", 4) +
+             "</measure></part></score-partwise>",
          "s.musicxml:2: <display-step> holds \"H\", not a step from A to G"},
         {"<score-partwise>" + list + "<part id='P1'><measure><note><unpitched><display-step>C</display-step>"
          "</unpitched></note></measure></part></score-partwise>",
