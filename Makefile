@@ -26,8 +26,8 @@ demo: bootstrap
 
 bench: bootstrap
 	$(MAKE) $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS) --target report_bench
-	./scripts/session ./scripts/wine-run $(BUILD)/bench/FINALE.EXE
+	cmake --build $(BUILD) -j $(JOBS) --target report_bench musicxml_bench
+	./scripts/session sh -c './scripts/wine-run $(BUILD)/bench/FINALE.EXE && ./scripts/wine-run $(BUILD)/bench/musicxml_bench.exe'
 
 clean:
 	rm -rf $(BUILD)

@@ -9,7 +9,8 @@
 #   -DIMAGE=      a file that must exist afterwards and be a BMP image
 #   -DSAME_IMAGES=a;b  two images the run saves, which must be alike byte for byte
 # Paths of the checkout and the build folder, as Windows shows them, are
-# compared as <SOURCE> and <BUILD>, and line ends as line feeds.
+# compared as <SOURCE> and <BUILD>, the temporary folders the workbench makes
+# for a document's files as <MADE>, and line ends as line feeds.
 if(NOT DEFINED RESULT)
     set(RESULT 0)
 endif()
@@ -34,6 +35,7 @@ function(normalise variable)
         string(REPLACE "/" "\\" windows "${path}")
         string(REPLACE "Z:${windows}" "<${name}>" text "${text}")
     endforeach()
+    string(REGEX REPLACE "[A-Za-z]:\\\\[^\n]*\\\\dwl[0-9A-Fa-f]+\\.tmp" "<MADE>" text "${text}")
     set(${variable} "${text}" PARENT_SCOPE)
 endfunction()
 normalise(output)

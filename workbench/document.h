@@ -20,6 +20,17 @@ struct MidiMapFile {
     std::string reference;  // the note name list's name in the file
 };
 
+// Files the workbench wrote for a document (a note type table, MIDI maps)
+// in a folder of their own; removed with the last document holding them.
+struct MadeFiles {
+    std::string folder;  // full Windows path
+    std::vector<std::string> files;
+    MadeFiles() = default;
+    MadeFiles(const MadeFiles&) = delete;
+    MadeFiles& operator=(const MadeFiles&) = delete;
+    ~MadeFiles();
+};
+
 // Records as they were before an edit; an empty optional: the record did
 // not exist.
 using RecordImages = std::map<RecordId, std::optional<Bytes>>;
@@ -85,6 +96,7 @@ struct Document {
     std::vector<std::string> endedBlocks;  // names of the edit blocks ended, in order
     std::vector<LinkedPart> parts;  // in the file's order; the score (ID 0) is not among them
     int currentPart = 0;  // the score
+    std::shared_ptr<MadeFiles> madeFiles;
 };
 
 }  // namespace workbench

@@ -1,12 +1,16 @@
 // Opening a document file: parsing it, reading it into a score description
-// by its format, and building the host's records from that.
+// by its format (the workbench's own or MusicXML, told by the top-level
+// element), and building the host's records from that.
 #include "workbench/document_reader.h"
 
+#include <cctype>
 #include <utility>
 
 #include <tinyxml2.h>
 
 #include "workbench/document_xml_reader.h"
+#include "workbench/musicxml_archive.h"
+#include "workbench/musicxml_reader.h"
 #include "workbench/paths.h"
 #include "workbench/record_builder.h"
 #include "workbench/xml_element_reader.h"
@@ -26,13 +30,41 @@ std::unique_ptr<Document> ReadParsed(const tinyxml2::XMLDocument& xml, const std
     }
     ElementReader reader(fileName, folder);
     ScoreDescription score;
-    if (!ReadWorkbenchDocument(xml, reader, &score)) {
+    bool read = IsMusicXml(xml) ? ReadMusicXml(xml, reader, &score) : ReadWorkbenchDocument(xml, reader, &score);
+    if (!read) {
         if (error != nullptr) {
             *error = reader.Error();
         }
         return nullptr;
     }
     return BuildDocument(std::move(score), fileName, hostVersion, error);
+}
+
+bool IsArchiveName(const std::string& path)
+{
+    std::string tail = path.size() >= 4 ? path.substr(path.size() - 4) : std::string();
+    for (char& c : tail) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return tail == ".mxl";
+}
+
+// Compressed MusicXML: messages name the root file inside the archive.
+std::unique_ptr<Document> ReadArchive(const std::string& path, const std::string& full, unsigned long hostVersion,
+                                      std::string* error)
+{
+    std::string rootName;
+    std::string text;
+    std::string why;
+    if (!ReadMusicXmlArchive(full, &rootName, &text, &why)) {
+        if (error != nullptr) {
+            *error = path + ": " + why;
+        }
+        return nullptr;
+    }
+    tinyxml2::XMLDocument parsed;
+    parsed.Parse(text.data(), text.size());
+    return ReadParsed(parsed, path + "/" + rootName, FolderOf(full), hostVersion, error);
 }
 
 }  // namespace
@@ -48,6 +80,13 @@ std::unique_ptr<Document> ReadDocumentText(const char* xml, const std::string& f
 std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned long hostVersion, std::string* error)
 {
     std::string full = FullPath(path);
+    if (!full.empty() && IsArchiveName(full)) {
+        std::unique_ptr<Document> document = ReadArchive(path, full, hostVersion, error);
+        if (document) {
+            document->path = full;
+        }
+        return document;
+    }
     tinyxml2::XMLDocument parsed;
     tinyxml2::XMLError loaded = full.empty() ? tinyxml2::XML_ERROR_FILE_NOT_FOUND : parsed.LoadFile(full.c_str());
     if (loaded == tinyxml2::XML_ERROR_FILE_NOT_FOUND || loaded == tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED ||

@@ -9,9 +9,11 @@
 
 namespace workbench {
 
-// Reads the file at `path`. The layout note records get the tag of
-// `hostVersion`. On failure the result is null and `error` says where and
-// why: "FILE:LINE: ...", FILE as `path` was given.
+// Reads the file at `path`: a workbench document or a MusicXML score, told
+// by its top-level element, or a compressed MusicXML score (*.mxl). The
+// layout note records get the tag of `hostVersion`. On failure the result
+// is null and `error` says where and why: "FILE:LINE: ..." or "FILE: ...",
+// FILE as `path` was given.
 std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned long hostVersion, std::string* error);
 
 // The same for a document held in memory; `fileName` names it in messages

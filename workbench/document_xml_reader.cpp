@@ -319,7 +319,9 @@ bool ReadWorkbenchDocument(const tinyxml2::XMLDocument& xml, ElementReader& read
         return reader.Fail(other->GetLineNum(), "a second top-level element <" + std::string(other->Name()) + ">");
     }
     if (!IsWorkbenchDocument(xml)) {
-        return reader.Fail(root == nullptr ? 1 : root->GetLineNum(), "the top-level element must be <document>");
+        return reader.Fail(root == nullptr ? 1 : root->GetLineNum(),
+                           "the top-level element must be <document>, or for MusicXML <score-partwise> or "
+                           "<score-timewise>");
     }
     if (!reader.CheckAttributes(root, {"name"}) || !reader.HostText(root, "name", &score->name)) {
         return false;

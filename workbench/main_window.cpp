@@ -306,7 +306,8 @@ void MainWindow::OpenDocument()
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = _window;
-    dialog.lpstrFilter = "Workbench documents (*.xml)\0*.xml\0All files\0*.*\0";
+    dialog.lpstrFilter = "Workbench documents and MusicXML (*.xml, *.musicxml, *.mxl)\0*.xml;*.musicxml;*.mxl\0"
+                         "All files\0*.*\0";
     dialog.lpstrFile = path;
     dialog.nMaxFile = sizeof path;
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;

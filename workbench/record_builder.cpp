@@ -17,6 +17,12 @@ bool BuildContext::Fail(int line, const std::string& message)
     return false;
 }
 
+bool BuildContext::Fail(const std::string& message)
+{
+    _error = _fileName + ": " + message;
+    return false;
+}
+
 void BuildContext::PutRawText(unsigned long tag, const RecordKey& key, const std::string& text)
 {
     Bytes bytes(text.begin(), text.end());
@@ -95,9 +101,10 @@ std::unique_ptr<Document> BuildDocument(ScoreDescription score, const std::strin
         document->view = *score.view;
     }
     BuildContext context(score, *document, fileName, hostVersion);
-    if (!BuildMeasures(context) || !BuildLayouts(context) || !BuildStaves(context) || !BuildSelection(context) ||
-        !BuildMeasureNumbers(context) || !BuildExpressions(context) || !BuildCells(context) ||
-        !BuildStaffOrder(context) || !BuildGroups(context) || !BuildTextRepeats(context) || !BuildPageTexts(context)) {
+    if (!BuildPercussionFiles(context) || !BuildMeasures(context) || !BuildLayouts(context) ||
+        !BuildStaves(context) || !BuildSelection(context) || !BuildMeasureNumbers(context) ||
+        !BuildExpressions(context) || !BuildCells(context) || !BuildStaffOrder(context) || !BuildGroups(context) ||
+        !BuildTextRepeats(context) || !BuildPageTexts(context)) {
         if (error != nullptr) {
             *error = context.Error();
         }

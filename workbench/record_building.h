@@ -25,6 +25,8 @@ public:
 
     // Records "FILE:LINE: message" and answers false.
     bool Fail(int line, const std::string& message);
+    // The same for a failure that no line of the file caused: "FILE: message".
+    bool Fail(const std::string& message);
     const std::string& Error() const { return _error; }
 
     void Put(unsigned long tag, const RecordKey& key, Bytes bytes) { document.records.Put(tag, key, std::move(bytes)); }
@@ -58,6 +60,7 @@ private:
 };
 
 // The builders of each part, in the order BuildDocument runs them.
+bool BuildPercussionFiles(BuildContext& context);
 bool BuildMeasures(BuildContext& context);
 bool BuildLayouts(BuildContext& context);
 bool BuildStaves(BuildContext& context);

@@ -20,6 +20,7 @@ struct StaffDescription {
     int line = 0;
     long number = 0;  // 0: the next after the highest so far
     std::optional<std::string> name;  // 8-bit host text, text tags included
+    std::optional<std::string> abbreviatedName;
     Notation notation = Notation::kStandard;
     long layout = 0;  // 0: none
     long midiMap = 0;  // 0: General MIDI
@@ -29,10 +30,20 @@ struct StaffDescription {
     bool independentKeys = false;  // cells may have keys of their own
 };
 
+// A note type given by its sound instead of its number: the builder takes
+// the note type table's type of the General MIDI note, or else makes a type
+// of its own named `name`.
+struct NoteSound {
+    long generalMidi = -1;  // -1: none
+    std::string name;  // 8-bit host text
+};
+
 struct LayoutNoteDescription {
     long type = 0;
     long order = 0;
     long position = 0;
+    std::optional<NoteSound> sound;  // set: `type` and `order` come from it
+    long midiNote = -1;  // for a made MIDI map; -1: unmapped
 };
 
 struct LayoutDescription {
@@ -57,6 +68,14 @@ struct MeasureRun {
     int showTime = 0;
     int positioning = 1;
     bool fullNames = false;
+};
+
+// A percussion MIDI map the workbench writes into a file of its own: note
+// name list `name` maps the notes of layout `layout` to their MIDI notes.
+struct MadeMidiMap {
+    unsigned number = 0;
+    std::string name;  // 8-bit host text
+    long layout = 0;
 };
 
 struct RawRecord {
@@ -194,6 +213,8 @@ struct ScoreDescription {
     std::string name;  // empty: the file's name
     std::string noteTypeFile;  // full Windows path; empty: the workbench's own
     std::vector<MidiMapFile> midiMaps;
+    std::string madeMapModel;  // the device model of the made maps' file
+    std::vector<MadeMidiMap> madeMidiMaps;
     std::vector<std::string> fonts;  // font number n is fonts[n - 1]; empty: not given
     std::vector<MeasureRun> measures;
     std::vector<LayoutDescription> layouts;

@@ -68,6 +68,10 @@ bool BuildStaves(BuildContext& context)
             WriteU16(record.data(), staff_record::kFullNameTextBlock,
                      context.PutTextBlock(raw_text::kBlockKind, *staff.name));
         }
+        if (staff.abbreviatedName) {
+            WriteU16(record.data(), staff_record::kAbbreviatedNameTextBlock,
+                     context.PutTextBlock(raw_text::kBlockKind, *staff.abbreviatedName));
+        }
         if (staff.layout != 0) {
             bool known = false;
             for (const LayoutDescription& layout : context.score.layouts) {

@@ -215,28 +215,39 @@ bool ElementReader::Font(const tinyxml2::XMLElement* element, const char* nameAt
     return true;
 }
 
-// The file is UTF-8; the host's texts are 8-bit, in the Windows Latin 1 code page.
-bool ElementReader::HostText(const tinyxml2::XMLElement* element, const char* attribute, std::string* text)
+// Files are UTF-8; the host's texts are 8-bit, in the Windows Latin 1 code page.
+std::string ToHostText(const char* utf8, bool* lossy)
 {
-    const char* utf8 = element->Attribute(attribute);
+    *lossy = false;
     if (utf8 == nullptr || *utf8 == '\0') {
-        text->clear();
-        return true;
+        return std::string();
     }
     int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, nullptr, 0);
     std::vector<wchar_t> units(wide > 0 ? wide : 1);
-    BOOL lossy = FALSE;
+    BOOL replaced = FALSE;
     int narrow = 0;
     if (wide > 0 && MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, units.data(), wide) == wide) {
-        narrow = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, units.data(), wide, nullptr, 0, "?", &lossy);
+        narrow = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, units.data(), wide, nullptr, 0, "?", &replaced);
     }
-    if (narrow <= 0 || lossy) {
+    if (narrow <= 0) {
+        *lossy = true;
+        return std::string();
+    }
+    std::vector<char> bytes(narrow);
+    WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, units.data(), wide, bytes.data(), narrow, "?", &replaced);
+    *lossy = replaced != FALSE;
+    return std::string(bytes.data());
+}
+
+bool ElementReader::HostText(const tinyxml2::XMLElement* element, const char* attribute, std::string* text)
+{
+    const char* utf8 = element->Attribute(attribute);
+    bool lossy = false;
+    *text = ToHostText(utf8, &lossy);
+    if (lossy) {
         return Fail(element, std::string(attribute) + "=\"" + utf8 +
                                  "\" has characters the host's 8-bit texts cannot hold");
     }
-    std::vector<char> bytes(narrow);
-    WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, units.data(), wide, bytes.data(), narrow, "?", &lossy);
-    text->assign(bytes.data());
     return true;
 }
 

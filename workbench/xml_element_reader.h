@@ -19,6 +19,9 @@ bool ParseNumber(const char* text, long* value);
 bool IsBlank(const char* text);
 // What tinyxml2's error means, in words.
 const char* DescribeXmlError(tinyxml2::XMLError error);
+// UTF-8 as the host's 8-bit text; characters it cannot hold become '?', a
+// text that is not UTF-8 comes back empty, and `lossy` tells of both.
+std::string ToHostText(const char* utf8, bool* lossy);
 
 class ElementReader {
 public:

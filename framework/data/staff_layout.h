@@ -11,6 +11,7 @@ constexpr int kNotationFlags = 10;
 constexpr int kTransposition = 20;
 constexpr int kIndependentFlags = 22;
 constexpr int kFullNameTextBlock = 30;
+constexpr int kAbbreviatedNameTextBlock = 32;
 constexpr int kPercussionTagSuffix = 90;  // low half of the percussion record's tag
 constexpr int kPercussionItemNo = 92;
 constexpr unsigned kPercussionNotation = 0x2000;

@@ -128,7 +128,8 @@ TEST(DocumentReader, ReportsBadFilesWithoutHalfALoad)
               nullptr);
     EXPECT_EQ(error, "x.xml:1: not well-formed XML: an end tag that does not match its start tag");
     EXPECT_EQ(workbench::ReadDocumentText("<score/>", "x.xml", "Z:\\", kVersion16, &error), nullptr);
-    EXPECT_EQ(error, "x.xml:1: the top-level element must be <document>");
+    EXPECT_EQ(error, "x.xml:1: the top-level element must be <document>, or for MusicXML <score-partwise> or "
+                     "<score-timewise>");
     EXPECT_EQ(workbench::ReadDocumentText("<document/>\n<document/>", "x.xml", "Z:\\", kVersion16, &error), nullptr);
     EXPECT_EQ(error, "x.xml:2: a second top-level element <document>");
 
