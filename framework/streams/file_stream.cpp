@@ -95,7 +95,9 @@ FCString* FCTextFileStream::ReadString()
     // Room made once: appending unit by unit would copy a long line over
     // and over as it grows in steps of ten.
     FCString* line = new FCString;
-    line->_ExpandStorageIfNecessary(static_cast<int>(bytes.size()));
+    if (!bytes.empty()) {
+        line->_ExpandStorageIfNecessary(static_cast<int>(bytes.size()));
+    }
     for (char unit : bytes) {
         // Bytes come in as units 0x00-0xFF, not sign-extended.
         line->Append(static_cast<short>(static_cast<unsigned char>(unit)));
