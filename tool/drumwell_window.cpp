@@ -175,6 +175,7 @@ void FCDrumwellWindow::SortList()
 void FCDrumwellWindow::RebuildReportList()
 {
     _pNoteList->DeleteAll();
+    _pNoteList->StartRowUpdate(_PercussionNoteList.GetCount());
     for (int i = 0; i < _PercussionNoteList.GetCount(); ++i) {
         FCPercussionNoteInfo* note = _PercussionNoteList.GetItemAt(i);
         if (note == nullptr) {
@@ -192,6 +193,7 @@ void FCDrumwellWindow::RebuildReportList()
         _pNoteList->AddRow(row);
     }
     _pNoteList->ScrollToTop();
+    _pNoteList->EndRowUpdate();
 }
 
 bool FCDrumwellWindow::HandleCommand(FCControl* control)

@@ -1,6 +1,7 @@
 // The host's percussion note type table: a stamp line, then entry lines of
 // up to eight comma-separated fields, read once into _PercussionNoteTypes.
 #include <memory>
+#include <vector>
 
 #include "framework/streams/file_stream.h"
 #include "host/service_wrappers.h"
@@ -27,19 +28,24 @@ int CommaCount(const FCString& line)
     return commas;
 }
 
-// The line's fields, untrimmed; an eighth comma ends the entry.
+// The line's fields, untrimmed; an eighth comma ends the entry. Each field is
+// copied whole into room made once, so a long field costs its length only.
 void SplitFields(const FCString& line, FCString fields[kEntryFields])
 {
     int field = 0;
-    for (int i = 0; i < line.GetLength(); ++i) {
-        short unit = line.GetItemAt(i);
-        if (unit == ',') {
-            if (++field == kEntryFields) {
-                return;
-            }
+    int start = 0;
+    for (int i = 0; i <= line.GetLength() && field < kEntryFields; ++i) {
+        if (i < line.GetLength() && line.GetItemAt(i) != ',') {
             continue;
         }
-        fields[field].Append(unit);
+        if (i > start) {
+            fields[field]._ExpandStorageIfNecessary(i - start);
+        }
+        for (int unit = start; unit < i; ++unit) {
+            fields[field].Append(line.GetItemAt(unit));
+        }
+        ++field;
+        start = i + 1;
     }
 }
 
@@ -99,6 +105,7 @@ bool FCDrumwellBlockHandler::ReadPercNoteTypesFile()
     if (lines == nullptr) {
         return false;
     }
+    std::vector<const FCString*> entries;
     for (int i = 0; i < lines->GetCount(); ++i) {
         FCString* line = lines->GetItemAt(i);
         line->TrimWhitespace();
@@ -109,8 +116,13 @@ bool FCDrumwellBlockHandler::ReadPercNoteTypesFile()
             continue;
         }
         if (line->IsDigit(0) && CommaCount(*line) >= kEntryMinimumCommas) {
-            _PercussionNoteTypes.Add(CreateNoteType(*line));
+            entries.push_back(line);
         }
+    }
+    // One array for the table, as large as adding the entries one by one leaves it.
+    _PercussionNoteTypes._RequireElement(static_cast<int>(entries.size()) - 1);
+    for (const FCString* line : entries) {
+        _PercussionNoteTypes.Add(CreateNoteType(*line));
     }
     return true;
 }

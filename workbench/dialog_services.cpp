@@ -12,10 +12,6 @@
 namespace workbench {
 namespace {
 
-// Where a plug-in dialog keeps its procedure and window object.
-const char kProcProperty[] = "WorkbenchPluginProc";
-const char kWindowProperty[] = "WorkbenchPluginWindow";
-
 // Value kinds of FX_GetDlgItemVal and FX_SetDlgItemVal.
 constexpr short kPopupEntryKind = 0;
 constexpr short kIntegerKind = 3;
@@ -28,11 +24,6 @@ struct DialogStart {
     void* window;
     bool modal;
 };
-
-void Register(HWND dialog, bool modal)
-{
-    Workbench::Instance().pluginDialogs.push_back(Workbench::PluginDialog{dialog, modal});
-}
 
 void Unregister(HWND dialog)
 {
@@ -58,20 +49,19 @@ INT_PTR CALLBACK ForwardingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 {
     if (message == WM_INITDIALOG) {
         const auto* start = reinterpret_cast<const DialogStart*>(lParam);
-        SetPropA(dialog, kProcProperty, reinterpret_cast<HANDLE>(start->proc));
-        SetPropA(dialog, kWindowProperty, start->window);
-        Register(dialog, start->modal);
+        Workbench::Instance().pluginDialogs.push_back(
+            Workbench::PluginDialog{dialog, start->modal, start->proc, start->window});
         // The plug-in gets its window object as the initialisation value.
         lParam = reinterpret_cast<LPARAM>(start->window);
     }
-    auto proc = reinterpret_cast<HostDialogProc>(GetPropA(dialog, kProcProperty));
-    if (proc == nullptr) {
+    // Copied: the procedure may open or close dialogs, which moves the entries.
+    const Workbench::PluginDialog* entry = FindPluginDialog(dialog);
+    if (entry == nullptr) {
         return FALSE;
     }
-    void* window = GetPropA(dialog, kWindowProperty);
+    HostDialogProc proc = entry->proc;
+    void* window = entry->object;
     if (message == WM_NCDESTROY) {
-        RemovePropA(dialog, kProcProperty);
-        RemovePropA(dialog, kWindowProperty);
         Unregister(dialog);
     }
     return proc(dialog, message, static_cast<unsigned int>(wParam), static_cast<long>(lParam), window);

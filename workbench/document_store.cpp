@@ -103,18 +103,27 @@ bool DocumentStore::Create(unsigned long tag, RecordKey* key, const void* buffer
         if (key->Number(index) != 0xFFFF) {
             continue;
         }
+        // The records that share the numbers before this one lie together,
+        // in the order of this number: the highest below 0xFFFF is found
+        // from the end of that run, without walking the others.
+        RecordKey last = *key;
+        for (int after = index; after < 4; ++after) {
+            last.SetNumber(after, 0xFFFF);
+        }
         unsigned next = index == 0 ? 1 : 0;
-        for (const auto& [id, bytes] : _records) {
-            if (id.tag != tag) {
-                continue;
-            }
-            bool same_prefix = true;
+        for (auto at = _records.upper_bound(RecordId{tag, last}); at != _records.begin();) {
+            --at;
+            bool same_prefix = at->first.tag == tag;
             for (int before = 0; before < index; ++before) {
-                same_prefix = same_prefix && id.key.Number(before) == key->Number(before);
+                same_prefix = same_prefix && at->first.key.Number(before) == key->Number(before);
             }
-            unsigned number = id.key.Number(index);
-            if (same_prefix && number != 0xFFFF && number >= next) {
-                next = number + 1;
+            if (!same_prefix) {
+                break;
+            }
+            unsigned number = at->first.key.Number(index);
+            if (number != 0xFFFF) {
+                next = number + 1 > next ? number + 1 : next;
+                break;
             }
         }
         if (next >= 0xFFFF) {

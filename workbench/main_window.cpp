@@ -187,6 +187,8 @@ void MainWindow::Refresh()
     SetWindowTextA(_window, title.c_str());
     _refreshing = true;
     ShowParts(document);
+    // The rows are drawn once, when all are in.
+    SendMessageA(_list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(_list, LVM_DELETEALLITEMS, 0, 0);
     int firstSlot = 0;
     int lastSlot = -1;
@@ -197,6 +199,7 @@ void MainWindow::Refresh()
         lastSlot = a < b ? b : a;
     }
     int rows = document == nullptr ? 0 : static_cast<int>(StaffOrder(*document).size());
+    SendMessageA(_list, LVM_SETITEMCOUNT, rows, LVSICF_NOINVALIDATEALL);
     for (int row = 0; row < rows; ++row) {
         StaffSummary staff = DescribeStaff(*document, row + 1, host.hostVersion);
         SetCell(_list, row, 0, std::to_string(row + 1));
@@ -215,6 +218,8 @@ void MainWindow::Refresh()
             SendMessageA(_list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
         }
     }
+    SendMessageA(_list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(_list, nullptr, TRUE);
     bool selected = lastSlot >= firstSlot;
     SetWindowTextA(_from, selected ? std::to_string(ReadS16(document->selection.data(), region_record::kStartMeasure)).c_str()
                                    : "");

@@ -1,6 +1,8 @@
 // Building staves and percussion layouts: staff records with their name
 // texts, percussion staff records, instrument definitions, layout notes and
 // layout names.
+#include <set>
+
 #include "host/record_bytes.h"
 #include "workbench/host_layouts.h"
 #include "workbench/record_building.h"
@@ -50,6 +52,10 @@ bool BuildLayouts(BuildContext& context)
 bool BuildStaves(BuildContext& context)
 {
     ItemNumbers numbers("staff", 32767);
+    std::set<long> layouts;
+    for (const LayoutDescription& layout : context.score.layouts) {
+        layouts.insert(layout.number);
+    }
     for (StaffDescription& staff : context.score.staves) {
         if (!numbers.Assign(context, staff.line, &staff.number)) {
             return false;
@@ -73,11 +79,7 @@ bool BuildStaves(BuildContext& context)
                      context.PutTextBlock(raw_text::kBlockKind, *staff.abbreviatedName));
         }
         if (staff.layout != 0) {
-            bool known = false;
-            for (const LayoutDescription& layout : context.score.layouts) {
-                known = known || layout.number == staff.layout;
-            }
-            if (!known) {
+            if (layouts.count(staff.layout) == 0) {
                 return context.Fail(staff.line, "<staff> layout " + std::to_string(staff.layout) + " is not defined");
             }
             // The percussion record is numbered by the staff.

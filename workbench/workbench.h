@@ -83,6 +83,11 @@ public:
     struct PluginDialog {
         HWND window;
         bool modal;
+        // The plug-in's procedure and window object, which get the dialog's
+        // messages; kept here because window properties cost a trip to the
+        // window server on every message.
+        long(WINAPI* proc)(HWND, unsigned long, unsigned int, long, void*);
+        void* object;
     };
     std::vector<PluginDialog> pluginDialogs;
 

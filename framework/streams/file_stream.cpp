@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "framework/streams/settings_pairs.h"
 
@@ -86,10 +88,19 @@ FCString* FCTextFileStream::ReadString()
     if (byte == EOF) {
         return nullptr;
     }
-    FCString* line = new FCString;
-    // Bytes come in as units 0x00-0xFF, not sign-extended.
+    std::string bytes;
     for (; byte != EOF && byte != '\n' && byte != '\r'; byte = std::fgetc(file)) {
-        line->Append(static_cast<short>(byte));
+        bytes.push_back(static_cast<char>(byte));
+    }
+    // Room made once: appending unit by unit would copy a long line over
+    // and over as it grows in steps of ten.
+    FCString* line = new FCString;
+    if (!bytes.empty()) {
+        line->_ExpandStorageIfNecessary(static_cast<int>(bytes.size()));
+    }
+    for (char unit : bytes) {
+        // Bytes come in as units 0x00-0xFF, not sign-extended.
+        line->Append(static_cast<short>(static_cast<unsigned char>(unit)));
     }
     return line;
 }
@@ -99,8 +110,14 @@ FCStrings* FCTextFileStream::ReadStrings()
     if (_GetFile() == nullptr) {
         return nullptr;
     }
-    FCStrings* lines = new FCStrings;
+    std::vector<FCString*> read;
     while (FCString* line = ReadString()) {
+        read.push_back(line);
+    }
+    // One array for all lines, as large as adding them one by one leaves it.
+    FCStrings* lines = new FCStrings;
+    lines->_RequireElement(static_cast<int>(read.size()) - 1);
+    for (FCString* line : read) {
         lines->Add(line);
     }
     return lines;

@@ -154,9 +154,15 @@ bool FCCtrlDataList::DeleteRow(int line)
 
 void FCCtrlDataList::DeleteAll()
 {
+    if (GetCount() == 0) {
+        return;
+    }
+    // Drawn once at the end, not once per line deleted.
+    Send(WM_SETREDRAW, FALSE, 0);
     // A line the control refuses to delete would otherwise be asked for forever.
     while (GetCount() > 0 && DeleteRow(0)) {
     }
+    EndRowUpdate();
 }
 
 void FCCtrlDataList::ReconnectAll()
@@ -172,6 +178,26 @@ void FCCtrlDataList::ReconnectAll()
 void FCCtrlDataList::Redraw()
 {
     Send(LVM_REDRAWITEMS, 0, kLastRedrawnLine);
+}
+
+void FCCtrlDataList::StartRowUpdate(int rowCount)
+{
+    if (_GetWindow() == nullptr) {
+        return;
+    }
+    Send(WM_SETREDRAW, FALSE, 0);
+    if (rowCount > GetCount()) {
+        Send(LVM_SETITEMCOUNT, rowCount, LVSICF_NOINVALIDATEALL);
+    }
+}
+
+void FCCtrlDataList::EndRowUpdate()
+{
+    if (_GetWindow() == nullptr) {
+        return;
+    }
+    Send(WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(_GetWindow(), nullptr, TRUE);
 }
 
 void FCCtrlDataList::SelectLine(int line, bool ensureVisible)
@@ -247,5 +273,10 @@ void FCDataListRow::_MakeConnection(FCCtrlDataList* list, int line)
 {
     _dataList = list;
     _line = line;
-    SetCheck(_checked);
+    // An unchecked row of a list without check boxes has no image to show,
+    // and the control gives every line the unchecked image when check boxes
+    // come; the state message would only cost its change notifications.
+    if (_checked || list == nullptr || list->HasCheckboxes()) {
+        SetCheck(_checked);
+    }
 }

@@ -66,6 +66,11 @@ public:
     // Lines shift on deletion; this brings every row's line up to date.
     void ReconnectAll();
     void Redraw();
+    // Many rows at once: from StartRowUpdate, which tells the control how
+    // many rows to make room for, drawing is held off until EndRowUpdate
+    // draws the list once.
+    void StartRowUpdate(int rowCount);
+    void EndRowUpdate();
 
     // Selection and scrolling.
     void SelectLine(int line, bool ensureVisible);

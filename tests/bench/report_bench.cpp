@@ -1,8 +1,11 @@
 // Benchmark of the inspector's report run on a large percussion staff, beside
-// the floor of the file reading that every run must do.
+// the floor of the file reading that every run must do; the same run in the
+// inspector window of the real plug-in, beside the run without a window; and
+// the parts in bench_support.h.
 #include <windows.h>
 
-#include <algorithm>
+#include <commctrl.h>
+
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -19,10 +22,19 @@
 #include "tool/drumwell_window.h"
 #include "tool/percussion_notes.h"
 #include "tool/percussion_records.h"
+#include "tests/bench/bench_support.h"
+#include "workbench/alert_watch.h"
 #include "workbench/document_reader.h"
+#include "workbench/main_window.h"
+#include "workbench/message_loop.h"
+#include "workbench/plugins.h"
+#include "workbench/script.h"
 #include "workbench/workbench.h"
 
 namespace {
+
+using bench::Median;
+using bench::Stopwatch;
 
 constexpr int kLayoutSizes[] = {128, 1024, 4095};
 constexpr int kSamples = 15;
@@ -33,45 +45,6 @@ constexpr int kLayoutNumber = 1;
 constexpr char kStaffListName[] = "Bench Kit";
 constexpr char kNoteTypeFileName[] = "bench_note_types.txt";
 constexpr char kMapFileName[] = "bench_midi_maps.xml";
-
-// The benchmark's own files, in a temporary folder that is removed at the end.
-class BenchFolder {
-public:
-    BenchFolder()
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        _path = std::string(temp) + "drumwell-bench-" + std::to_string(GetCurrentProcessId());
-        CreateDirectoryA(_path.c_str(), nullptr);
-    }
-    ~BenchFolder()
-    {
-        for (const std::string& file : _files) {
-            DeleteFileA(file.c_str());
-        }
-        RemoveDirectoryA(_path.c_str());
-    }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-
-    // The full path of the file written, or empty when it could not be written.
-    std::string Write(const char* name, const std::string& bytes)
-    {
-        std::string file = _path + "\\" + name;
-        FILE* out = std::fopen(file.c_str(), "wb");
-        if (out == nullptr) {
-            return std::string();
-        }
-        _files.push_back(file);
-        bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-        return std::fclose(out) == 0 && written ? file : std::string();
-    }
-    const std::string& Path() const { return _path; }
-
-private:
-    std::string _path;
-    std::vector<std::string> _files;
-};
 
 // Every fifth name takes the order number as "%g", every seventh as "%d".
 std::string NoteTypeTable()
@@ -160,29 +133,6 @@ std::string DocumentText(int notes)
                  "<selection staves='1' measures='1-2'/></document>";
 }
 
-class Stopwatch {
-public:
-    Stopwatch() { QueryPerformanceCounter(&_start); }
-    double Milliseconds() const
-    {
-        LARGE_INTEGER now;
-        LARGE_INTEGER frequency;
-        QueryPerformanceCounter(&now);
-        QueryPerformanceFrequency(&frequency);
-        return 1000.0 * static_cast<double>(now.QuadPart - _start.QuadPart) / static_cast<double>(frequency.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER _start;
-};
-
-double Median(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    size_t middle = samples.size() / 2;
-    return samples.size() % 2 == 1 ? samples[middle] : (samples[middle - 1] + samples[middle]) / 2;
-}
-
 struct BenchFiles {
     std::string folder;
     std::string mapPath;
@@ -213,6 +163,9 @@ struct Result {
     int notes = 0;
     std::vector<double> coldRun, coldFloor, warmRun, warmFloor;
     std::vector<double> records, sort, rows;
+    // In the plug-in's window: the press until the list is painted, and one
+    // paint of the filled window.
+    std::vector<double> window, paint;
     // Host calls of one warm run: all, record loads, MIDI note names.
     int calls = 0;
     int loads = 0;
@@ -288,7 +241,33 @@ bool CheckRun(int notes)
     return true;
 }
 
-bool Measure(const BenchFiles& files, int notes, Result* result)
+// Pressing "Create &Report" in the window of the plug-in DLL as the host's
+// --press step does; the step ends once the pending messages, the paints
+// among them, are processed. The first press reads the note type table.
+bool TimeWindowRuns(workbench::Script& script, int notes, Result* result)
+{
+    bool quit = false;
+    if (workbench::NewestPluginWindow() == nullptr &&
+        !script.Run({workbench::Step{workbench::StepKind::kInvoke, "--invoke", "Ostrel Drumwell..."}}, &quit)) {
+        return false;
+    }
+    HWND dialog = workbench::NewestPluginWindow();
+    HWND list = GetDlgItem(dialog, 113);
+    const std::vector<workbench::Step> press = {workbench::Step{workbench::StepKind::kPress, "--press", "", 1}};
+    auto run = [&] {
+        return script.Run(press, &quit) && SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == notes;
+    };
+    auto paint = [&] {
+        return RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW) != 0;
+    };
+    if (list == nullptr || !run()) {
+        std::printf("the plug-in window did not show %d rows\n", notes);
+        return false;
+    }
+    return bench::Sample(kSamples, 30000, &result->window, run) && bench::Sample(kSamples, 5000, &result->paint, paint);
+}
+
+bool Measure(const BenchFiles& files, int notes, workbench::Script& script, Result* result)
 {
     std::string error;
     auto document = workbench::ReadDocumentText(DocumentText(notes).c_str(), "benchmark.xml", files.folder,
@@ -328,7 +307,7 @@ bool Measure(const BenchFiles& files, int notes, Result* result)
         TimePieces(&window, result);
     }
     workbench::Workbench::Instance().ClearCalls();
-    return true;
+    return TimeWindowRuns(script, notes, result);
 }
 
 void PrintResults(const BenchFiles& files, const std::vector<Result>& results)
@@ -357,13 +336,59 @@ void PrintResults(const BenchFiles& files, const std::vector<Result>& results)
         std::printf("%6d | %8.2f %8.2f %8.2f | %6d %6d %10d %6d\n", r.notes, Median(r.records), Median(r.sort),
                     Median(r.rows), r.calls, r.loads, r.noteNames, r.calls - r.loads - r.noteNames);
     }
+    std::printf("\nReport in the window: \"Create &Report\" pressed in the plug-in's window until its list is\n"
+                "filled and painted, beside the warm run without a window and one paint of the filled\n"
+                "window (medians, ms). Ratio: window / (without window + one paint).\n\n");
+    std::printf("%6s | %10s %14s %9s | %6s\n", "notes", "in window", "without window", "one paint", "ratio");
+    std::printf("-------+------------------------------------+-------\n");
+    for (const Result& r : results) {
+        double window = Median(r.window);
+        double floor = Median(r.warmRun) + Median(r.paint);
+        std::printf("%6d | %10.2f %14.2f %9.2f | %6.2f\n", r.notes, window, Median(r.warmRun), Median(r.paint),
+                    window / floor);
+    }
+}
+
+// The host as FINALE.EXE sets it up: common controls, the plug-in, the main
+// window, and the watch that answers alert boxes.
+bool RunAll(bench::BenchFolder& folder, BenchFiles& files)
+{
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
+    workbench::Plugins plugins;
+    workbench::MainWindow mainWindow(plugins);
+    std::string error;
+    if (!InitCommonControlsEx(&controls) ||
+        !plugins.Load(DRUMWELL_PLUGIN_PATH, workbench::kDefaultHostVersion, &error) || !mainWindow.Create(&error) ||
+        !workbench::StartAlertWatch()) {
+        std::printf("cannot set up the host: %s\n", error.c_str());
+        return false;
+    }
+    ShowWindow(mainWindow.Handle(), SW_SHOW);
+    workbench::Script script(plugins, mainWindow);
+    std::vector<Result> results;
+    bool done = true;
+    for (int notes : kLayoutSizes) {
+        results.emplace_back();
+        done = done && Measure(files, notes, script, &results.back());
+    }
+    if (done) {
+        PrintResults(files, results);
+        std::fflush(stdout);
+    }
+    workbench::Workbench::Instance().CloseAll();
+    done = done && bench::MeasureDocuments(folder, files.mapPath, script, mainWindow) && bench::MeasureNoteTypeFiles(folder);
+    workbench::StopAlertWatch();
+    mainWindow.Destroy();
+    workbench::ProcessPendingMessages();
+    plugins.UnloadAll();
+    return done;
 }
 
 }  // namespace
 
 int main()
 {
-    BenchFolder folder;
+    bench::BenchFolder folder;
     std::string noteTypes = NoteTypeTable();
     BenchFiles files{folder.Path(), std::string(), static_cast<long>(noteTypes.size()), 0, 0};
     std::string map = MidiMapFile(&files.mapLists);
@@ -373,14 +398,5 @@ int main()
         std::printf("cannot write the benchmark's files in %s\n", folder.Path().c_str());
         return 1;
     }
-    std::vector<Result> results;
-    for (int notes : kLayoutSizes) {
-        results.emplace_back();
-        if (!Measure(files, notes, &results.back())) {
-            return 1;
-        }
-    }
-    workbench::Workbench::Instance().CloseAll();
-    PrintResults(files, results);
-    return 0;
+    return RunAll(folder, files) ? 0 : 1;
 }

@@ -86,6 +86,34 @@ TEST(DocumentStore, CreateFillsPlaceholdersWithTheNextFreeNumber)
     EXPECT_EQ(cell.Number(0), 3u);
 }
 
+TEST(DocumentStore, CreateTakesTheHighestNumberOfItsOwnRecordsOnly)
+{
+    DocumentStore store;
+    unsigned char data[1] = {7};
+    for (unsigned item = 1; item <= 300; ++item) {
+        store.Put(kTag, RecordKey::FromNumbers(item, item % 4), Bytes{1});
+    }
+    // Placeholders kept as they are and other tags do not count.
+    store.Put(kTag, RecordKey::FromNumbers(0xFFFF, 2), Bytes{1});
+    store.Put(kTag, RecordKey::FromNumbers(7, 0xFFFF), Bytes{1});
+    store.Put(kTag + 1, RecordKey::FromNumbers(900), Bytes{1});
+    store.Put(kTag - 1, RecordKey::FromNumbers(800), Bytes{1});
+    RecordKey item = RecordKey::FromNumbers(0xFFFF);
+    ASSERT_TRUE(store.Create(kTag, &item, data, 1));
+    EXPECT_EQ(item.Number(0), 301u);
+    RecordKey inci = RecordKey::FromNumbers(7, 0xFFFF);
+    ASSERT_TRUE(store.Create(kTag, &inci, data, 1));
+    EXPECT_EQ(inci.Number(1), 4u);
+    RecordKey cell = RecordKey::FromNumbers(7, 3, 0xFFFF);
+    ASSERT_TRUE(store.Create(kTag, &cell, data, 1));
+    EXPECT_EQ(cell.Number(2), 1u);
+
+    // No number is left after 0xFFFE.
+    store.Put(kTag, RecordKey::FromNumbers(0xFFFE), Bytes{1});
+    item = RecordKey::FromNumbers(0xFFFF);
+    EXPECT_FALSE(store.Create(kTag, &item, data, 1));
+}
+
 TEST(DocumentStore, NextAndPreviousWalkATagInKeyOrder)
 {
     DocumentStore store;

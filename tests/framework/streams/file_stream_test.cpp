@@ -164,6 +164,37 @@ TEST_F(StreamFiles, ReadsLinesInTextMode)
     EXPECT_EQ(LinesOf(&blank), (std::vector<std::string>{"", "", "c", "d"}));
 }
 
+TEST_F(StreamFiles, ReadsLongAndManyLinesWholeInTheRoomGrowingWouldLeave)
+{
+    std::string text = std::string(25003, 'x') + "\n";
+    for (int i = 0; i < 997; ++i) {
+        text += (i % 3 == 0 ? std::string() : std::to_string(i)) + "\n";
+    }
+    Write("many.txt", text);
+    FCString name("many.txt");
+    FCTextFileStream stream(Folder(), &name);
+    ASSERT_TRUE(stream.OpenRead());
+    std::unique_ptr<FCStrings> lines(stream.ReadStrings());
+    ASSERT_NE(lines, nullptr);
+    ASSERT_EQ(lines->GetCount(), 998);
+    EXPECT_EQ(lines->GetItemAt(0)->GetLength(), 25003);
+    EXPECT_EQ(lines->GetItemAt(0)->GetItemAt(25002), 'x');
+    EXPECT_EQ(lines->GetItemAt(1)->GetLength(), 0);
+    EXPECT_STREQ(lines->GetItemAt(996)->GetCString(), "995");
+    // As much room as adding unit by unit and line by line leaves.
+    FCString grown;
+    for (int i = 0; i < 25003; ++i) {
+        grown.Append(static_cast<short>('x'));
+    }
+    FCStrings added;
+    for (int i = 0; i < 998; ++i) {
+        added.Add(new FCString);
+    }
+    EXPECT_EQ(lines->GetItemAt(0)->_GetCapacity(), grown._GetCapacity());
+    EXPECT_EQ(lines->GetItemAt(1)->_GetCapacity(), FCString()._GetCapacity());
+    EXPECT_EQ(lines->_GetCapacity(), added._GetCapacity());
+}
+
 TEST_F(StreamFiles, ReadsEachLineEndWithoutTranslation)
 {
     Write("crlf.txt", "a\r\nb");

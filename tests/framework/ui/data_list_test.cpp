@@ -219,6 +219,45 @@ TEST_F(DataListTest, DeleteAllDestroysEveryRowAndRefusedRowsAreNotLost)
     EXPECT_EQ(destroyed, 6);
 }
 
+TEST_F(DataListTest, RowsAddedWhileDrawingIsHeldAreAllThereWhenItIsReleased)
+{
+    Watch();
+    list->StartRowUpdate(3);
+    for (const char* name : {"Kick", "Snare", "Tom"}) {
+        list->AddRow(MakeRow({name, "36 ('C2')"}));
+    }
+    list->EndRowUpdate();
+    // Drawing off first and on last; the count told before the first row.
+    auto counted = std::find(g_sent.begin(), g_sent.end(), static_cast<UINT>(LVM_SETITEMCOUNT));
+    ASSERT_NE(counted, g_sent.end());
+    EXPECT_LT(counted, std::find(g_sent.begin(), g_sent.end(), static_cast<UINT>(LVM_INSERTITEMA)));
+    EXPECT_EQ(g_sentWParams[counted - g_sent.begin()], 3u);
+    EXPECT_EQ(g_sent.front(), static_cast<UINT>(WM_SETREDRAW));
+    EXPECT_EQ(g_sentWParams.front(), static_cast<WPARAM>(FALSE));
+    EXPECT_EQ(g_sent.back(), static_cast<UINT>(WM_SETREDRAW));
+    EXPECT_EQ(g_sentWParams.back(), static_cast<WPARAM>(TRUE));
+    EXPECT_EQ(list->GetCount(), 3);
+    EXPECT_EQ(CellText(listView, 2, 0), "Tom");
+    EXPECT_EQ(CellText(listView, 1, 1), "36 ('C2')");
+    EXPECT_EQ(list->GetItemAt(2)->GetLine(), 2);
+    // Unchecked rows without check boxes have no state to show; a checked one has.
+    EXPECT_EQ(Sent(LVM_SETITEMSTATE), 0);
+    auto* checked = MakeRow({"Crash"});
+    checked->SetCheck(true);
+    list->AddRow(checked);
+    EXPECT_EQ(Sent(LVM_SETITEMSTATE), 1);
+    EXPECT_EQ(SendMessageA(listView, LVM_GETITEMSTATE, 3, LVIS_STATEIMAGEMASK), 0x2000);
+
+    // Deleting every row holds drawing as well; an empty list sends nothing.
+    Watch();
+    list->DeleteAll();
+    EXPECT_EQ(Sent(WM_SETREDRAW), 2);
+    EXPECT_EQ(g_sentWParams.back(), static_cast<WPARAM>(TRUE));
+    Watch();
+    list->DeleteAll();
+    EXPECT_EQ(Sent(WM_SETREDRAW), 0);
+}
+
 TEST_F(DataListTest, ScrollToTopOnAnEmptyListSendsNothing)
 {
     Watch();
