@@ -9,5 +9,5 @@ session_note="$WINEPREFIX/session-display"
 # session_alive FILE: the note names a session that still runs.
 session_alive() {
     local pid display
-    read -r pid display <"$1" 2>/dev/null && [ -n "$display" ] && kill -0 "$pid" 2>/dev/null
+    [ -f "$1" ] && read -r pid display <"$1" && [ -n "$display" ] && kill -0 "$pid" 2>/dev/null
 }
