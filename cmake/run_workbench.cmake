@@ -5,7 +5,9 @@
 #                 set in the environment, the output is written there instead,
 #                 for a review of the difference), or
 #   -DCONTAINS=   a text that standard output must hold
-#   -DERROR=      a text that standard error must hold (else it must be empty)
+#   -DERROR=      a text that standard error must hold (else it must hold
+#                 nothing but documents' warnings, "FILE:LINE: warning: ...")
+#   -DERRORS_EXPECTED= a file that standard error must equal
 #   -DIMAGE=      a file that must exist afterwards and be a BMP image
 # Paths of the checkout and the build folder, as Windows shows them, are
 # compared as <SOURCE> and <BUILD>, and line ends as line feeds.
@@ -47,6 +49,12 @@ elseif(EXPECTED)
         string(APPEND problems "standard output differs from ${EXPECTED}\n")
     endif()
 endif()
+if(ERRORS_EXPECTED)
+    file(READ "${ERRORS_EXPECTED}" expected)
+    if(NOT errors STREQUAL expected)
+        string(APPEND problems "standard error differs from ${ERRORS_EXPECTED}\n")
+    endif()
+endif()
 if(CONTAINS)
     string(FIND "${output}" "${CONTAINS}" at)
     if(at EQUAL -1)
@@ -58,8 +66,11 @@ if(ERROR)
     if(at EQUAL -1)
         string(APPEND problems "standard error lacks: ${ERROR}\n")
     endif()
-elseif(NOT errors STREQUAL "")
-    string(APPEND problems "unexpected standard error\n")
+elseif(NOT ERRORS_EXPECTED)
+    string(REGEX REPLACE "[^\n]*:[0-9]+: warning: [^\n]*\n" "" unwarned "${errors}")
+    if(NOT unwarned STREQUAL "")
+        string(APPEND problems "unexpected standard error\n")
+    endif()
 endif()
 if(IMAGE)
     if(NOT EXISTS "${IMAGE}")

@@ -16,6 +16,7 @@ struct MidiMapFile {
     unsigned number = 0;
     std::string path;       // full Windows path
     std::string reference;  // the note name list's name in the file
+    int line = 0;  // where the document file names it, for warnings
 };
 
 // Records as they were before an edit; an empty optional: the record did

@@ -6,6 +6,7 @@
 
 #include <tinyxml2.h>
 
+#include "workbench/document_warnings.h"
 #include "workbench/document_xml_reader.h"
 #include "workbench/paths.h"
 #include "workbench/record_builder.h"
@@ -15,7 +16,8 @@ namespace workbench {
 namespace {
 
 std::unique_ptr<Document> ReadParsed(const tinyxml2::XMLDocument& xml, const std::string& fileName,
-                                     const std::string& folder, unsigned long hostVersion, std::string* error)
+                                     const std::string& folder, unsigned long hostVersion, std::string* error,
+                                     std::vector<std::string>* warnings = nullptr)
 {
     if (xml.Error()) {
         if (error != nullptr) {
@@ -32,7 +34,12 @@ std::unique_ptr<Document> ReadParsed(const tinyxml2::XMLDocument& xml, const std
         }
         return nullptr;
     }
-    return BuildDocument(std::move(score), fileName, hostVersion, error);
+    std::vector<std::string> found = warnings != nullptr ? DocumentWarnings(score, fileName) : std::vector<std::string>();
+    std::unique_ptr<Document> document = BuildDocument(std::move(score), fileName, hostVersion, error);
+    if (document && warnings != nullptr) {
+        warnings->insert(warnings->end(), found.begin(), found.end());
+    }
+    return document;
 }
 
 }  // namespace
@@ -45,7 +52,8 @@ std::unique_ptr<Document> ReadDocumentText(const char* xml, const std::string& f
     return ReadParsed(parsed, fileName, folder, hostVersion, error);
 }
 
-std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned long hostVersion, std::string* error)
+std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned long hostVersion, std::string* error,
+                                           std::vector<std::string>* warnings)
 {
     std::string full = FullPath(path);
     tinyxml2::XMLDocument parsed;
@@ -58,7 +66,7 @@ std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned lon
         }
         return nullptr;
     }
-    std::unique_ptr<Document> document = ReadParsed(parsed, path, FolderOf(full), hostVersion, error);
+    std::unique_ptr<Document> document = ReadParsed(parsed, path, FolderOf(full), hostVersion, error, warnings);
     if (document) {
         document->path = full;
     }

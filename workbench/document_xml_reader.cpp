@@ -33,6 +33,7 @@ bool ReadNoteTypes(ElementReader& reader, const XMLElement* element, ScoreDescri
     if (!score->noteTypeFile.empty()) {
         return reader.Fail(element, "is given twice");
     }
+    score->noteTypeLine = element->GetLineNum();
     return reader.CheckAttributes(element, {"file"}) && reader.CheckNoContent(element) &&
            reader.FilePath(element, &score->noteTypeFile);
 }
@@ -40,6 +41,7 @@ bool ReadNoteTypes(ElementReader& reader, const XMLElement* element, ScoreDescri
 bool ReadMidiMap(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
 {
     MidiMapFile map;
+    map.line = element->GetLineNum();
     long number = 0;
     const char* reference = nullptr;
     const char* numberText = nullptr;
@@ -149,6 +151,7 @@ bool ReadLayout(ElementReader& reader, const XMLElement* element, ScoreDescripti
             return reader.Fail(note->GetLineNum(), "unknown element <" + std::string(note->Name()) + "> in <layout>");
         }
         LayoutNoteDescription entry;
+        entry.line = note->GetLineNum();
         const char* type = nullptr;
         if (!reader.CheckAttributes(note, {"type", "order", "position"}) || !reader.CheckNoContent(note) ||
             !reader.Required(note, "type", &type) || !reader.Number(note, "type", 0, 4095, &entry.type) ||

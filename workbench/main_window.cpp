@@ -277,10 +277,18 @@ void MainWindow::OpenDocument()
     }
     Workbench& host = Workbench::Instance();
     std::string error;
-    std::unique_ptr<Document> document = ReadDocumentFile(path, host.hostVersion, &error);
+    std::vector<std::string> warnings;
+    std::unique_ptr<Document> document = ReadDocumentFile(path, host.hostVersion, &error, &warnings);
     if (!document) {
         MessageBoxA(_window, error.c_str(), "Finale workbench", MB_OK | MB_ICONERROR);
         return;
+    }
+    if (!warnings.empty()) {
+        std::string text;
+        for (const std::string& warning : warnings) {
+            text += warning + "\n";
+        }
+        MessageBoxA(_window, text.c_str(), "Finale workbench", MB_OK | MB_ICONWARNING);
     }
     host.Open(std::move(document));
     Refresh();

@@ -28,6 +28,7 @@ struct StaffDescription {
 };
 
 struct LayoutNoteDescription {
+    int line = 0;
     long type = 0;
     long order = 0;
     long position = 0;
@@ -69,6 +70,7 @@ struct SelectionDescription {
 struct ScoreDescription {
     std::string name;  // empty: the file's name
     std::string noteTypeFile;  // full Windows path; empty: the workbench's own
+    int noteTypeLine = 0;  // where <noteTypes> was written
     std::vector<MidiMapFile> midiMaps;
     std::vector<std::string> fonts;  // font number n is fonts[n - 1]; empty: not given
     std::vector<MeasureRun> measures;

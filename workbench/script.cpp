@@ -168,9 +168,13 @@ bool Script::RunStep(const Step& step, std::string* error)
     Workbench& host = Workbench::Instance();
     switch (step.kind) {
     case StepKind::kDocument: {
-        std::unique_ptr<Document> document = ReadDocumentFile(step.text, host.hostVersion, error);
+        std::vector<std::string> warnings;
+        std::unique_ptr<Document> document = ReadDocumentFile(step.text, host.hostVersion, error, &warnings);
         if (!document) {
             return false;
+        }
+        for (const std::string& warning : warnings) {
+            PrintError(warning);
         }
         host.Open(std::move(document));
         _window.Refresh();
