@@ -2,10 +2,16 @@
 // by its format, and building the host's records from that.
 #include "workbench/document_reader.h"
 
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include <tinyxml2.h>
 
+#include "workbench/document_text_check.h"
 #include "workbench/document_warnings.h"
 #include "workbench/document_xml_reader.h"
 #include "workbench/paths.h"
@@ -14,6 +20,22 @@
 
 namespace workbench {
 namespace {
+
+bool ReadWhole(const std::string& path, std::string* text)
+{
+    FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    char buffer[65536];
+    size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        text->append(buffer, count);
+    }
+    const bool read = std::ferror(file) == 0;
+    std::fclose(file);
+    return read;
+}
 
 std::unique_ptr<Document> ReadParsed(const tinyxml2::XMLDocument& xml, const std::string& fileName,
                                      const std::string& folder, unsigned long hostVersion, std::string* error,
@@ -47,25 +69,41 @@ std::unique_ptr<Document> ReadParsed(const tinyxml2::XMLDocument& xml, const std
 std::unique_ptr<Document> ReadDocumentText(const char* xml, const std::string& fileName, const std::string& folder,
                                            unsigned long hostVersion, std::string* error)
 {
+    const char* text = xml == nullptr ? "" : xml;
+    std::string fault;
     tinyxml2::XMLDocument parsed;
-    parsed.Parse(xml == nullptr ? "" : xml);
+    if (!CheckDocumentText(text, std::strlen(text), fileName, &fault)) {
+        if (error != nullptr) {
+            *error = fault;
+        }
+        return nullptr;
+    }
+    parsed.Parse(text);
     return ReadParsed(parsed, fileName, folder, hostVersion, error);
 }
 
 std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned long hostVersion, std::string* error,
                                            std::vector<std::string>* warnings)
 {
-    std::string full = FullPath(path);
-    tinyxml2::XMLDocument parsed;
-    tinyxml2::XMLError loaded = full.empty() ? tinyxml2::XML_ERROR_FILE_NOT_FOUND : parsed.LoadFile(full.c_str());
-    if (loaded == tinyxml2::XML_ERROR_FILE_NOT_FOUND || loaded == tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED ||
-        loaded == tinyxml2::XML_ERROR_FILE_READ_ERROR) {
+    std::string fault;
+    std::string full = path.size() < MAX_PATH ? FullPath(path) : std::string();
+    std::string text;
+    if (path.size() >= MAX_PATH || full.size() >= MAX_PATH) {
+        fault = Shortened(path) + ": the path is too long (" + std::to_string(std::max(path.size(), full.size())) +
+                " characters; at most " + std::to_string(MAX_PATH - 1) + ")";
+    } else if (!ReadWhole(full, &text)) {
+        fault = path + ": " + (full.empty() || !IsExistingFile(full) ? "cannot open the file" : "cannot read the file");
+    } else {
+        CheckDocumentText(text.data(), text.size(), path, &fault);
+    }
+    if (!fault.empty()) {
         if (error != nullptr) {
-            *error = path + ": " +
-                     (loaded == tinyxml2::XML_ERROR_FILE_READ_ERROR ? "cannot read the file" : "cannot open the file");
+            *error = fault;
         }
         return nullptr;
     }
+    tinyxml2::XMLDocument parsed;
+    parsed.Parse(text.data(), text.size());
     std::unique_ptr<Document> document = ReadParsed(parsed, path, FolderOf(full), hostVersion, error, warnings);
     if (document) {
         document->path = full;

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <string>
 
+#include "workbench/document_text_check.h"
+
 namespace workbench {
 namespace {
 
@@ -106,7 +108,7 @@ bool ReadMeasures(ElementReader& reader, const XMLElement* element, ScoreDescrip
                   ParseNumber(written.substr(slash + 1).c_str(), &unit) && beats >= 1 && beats <= 128;
         ok = ok && (unit == 1 || unit == 2 || unit == 4 || unit == 8 || unit == 16 || unit == 32 || unit == 64);
         if (!ok) {
-            return reader.Fail(element, "time=\"" + written + "\" is not a time signature such as 3/4 or 6/8");
+            return reader.Fail(element, "time=\"" + Shortened(written) + "\" is not a time signature such as 3/4 or 6/8");
         }
     }
     long total = count;
@@ -148,7 +150,7 @@ bool ReadLayout(ElementReader& reader, const XMLElement* element, ScoreDescripti
             continue;
         }
         if (std::strcmp(note->Name(), "note") != 0) {
-            return reader.Fail(note->GetLineNum(), "unknown element <" + std::string(note->Name()) + "> in <layout>");
+            return reader.Fail(note->GetLineNum(), "unknown element <" + Shortened(note->Name()) + "> in <layout>");
         }
         LayoutNoteDescription entry;
         entry.line = note->GetLineNum();
@@ -262,7 +264,7 @@ bool ReadRecord(ElementReader& reader, const XMLElement* element, ScoreDescripti
                ParseNumber(tag, &number)) {
         record.tag = std::strtoul(tag + 2, nullptr, 16);
     } else {
-        return reader.Fail(element, "tag=\"" + std::string(tag) + "\" is neither 4 characters nor a hexadecimal 0x...");
+        return reader.Fail(element, "tag=\"" + Shortened(tag) + "\" is neither 4 characters nor a hexadecimal 0x...");
     }
 
     std::string key = element->Attribute("key") != nullptr ? element->Attribute("key") : "0";
@@ -276,7 +278,7 @@ bool ReadRecord(ElementReader& reader, const XMLElement* element, ScoreDescripti
         std::string part = key.substr(at, end == std::string::npos ? std::string::npos : end - at);
         long value = 0;
         if (count == 4 || !ParseNumber(part.c_str(), &value) || value < 0 || value > 65535) {
-            return reader.Fail(element, "key=\"" + std::string(element->Attribute("key")) +
+            return reader.Fail(element, "key=\"" + Shortened(element->Attribute("key")) +
                                      "\" is not one to four numbers from 0 to 65535");
         }
         record.key.SetNumber(count++, static_cast<unsigned>(value));
@@ -320,7 +322,7 @@ bool ReadRecord(ElementReader& reader, const XMLElement* element, ScoreDescripti
     }
     for (const XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
         if (const XMLElement* inner = child->ToElement()) {
-            return reader.Fail(inner->GetLineNum(), "unknown element <" + std::string(inner->Name()) + "> in <record>");
+            return reader.Fail(inner->GetLineNum(), "unknown element <" + Shortened(inner->Name()) + "> in <record>");
         }
     }
     for (const RawRecord& other : score->rawRecords) {
@@ -350,7 +352,7 @@ bool ReadElement(ElementReader& reader, const XMLElement* element, ScoreDescript
             return handler.read(reader, element, score);
         }
     }
-    return reader.Fail(element->GetLineNum(), "unknown element <" + std::string(element->Name()) + ">");
+    return reader.Fail(element->GetLineNum(), "unknown element <" + Shortened(element->Name()) + ">");
 }
 
 }  // namespace
@@ -365,7 +367,7 @@ bool ReadWorkbenchDocument(const tinyxml2::XMLDocument& xml, ElementReader& read
 {
     const XMLElement* root = xml.RootElement();
     if (const XMLElement* other = root == nullptr ? nullptr : root->NextSiblingElement()) {
-        return reader.Fail(other->GetLineNum(), "a second top-level element <" + std::string(other->Name()) + ">");
+        return reader.Fail(other->GetLineNum(), "a second top-level element <" + Shortened(other->Name()) + ">");
     }
     if (!IsWorkbenchDocument(xml)) {
         return reader.Fail(root == nullptr ? 1 : root->GetLineNum(), "the top-level element must be <document>");

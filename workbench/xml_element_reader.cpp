@@ -3,11 +3,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "workbench/document_text_check.h"
 #include "workbench/paths.h"
 
 namespace workbench {
@@ -66,8 +69,13 @@ bool ParseNumber(const char* text, long* value)
             return false;
         }
     }
+    while (digits[0] == '0' && digits[1] != '\0') {
+        ++digits;  // leading zeros say nothing
+    }
     if (std::strlen(digits) > 9) {
-        return false;  // beyond any range the format knows
+        // Beyond any range the format knows: kept beyond them all.
+        *value = negative ? LONG_MIN : LONG_MAX;
+        return true;
     }
     long magnitude = std::strtol(digits, nullptr, base);
     *value = negative ? -magnitude : magnitude;
@@ -104,7 +112,7 @@ bool ElementReader::CheckAttributes(const tinyxml2::XMLElement* element, std::in
             known = known || std::strcmp(name, attribute->Name()) == 0;
         }
         if (!known) {
-            return Fail(element, "has an unknown attribute \"" + std::string(attribute->Name()) + "\"");
+            return Fail(element, "has an unknown attribute \"" + Shortened(attribute->Name()) + "\"");
         }
     }
     return true;
@@ -114,7 +122,7 @@ bool ElementReader::CheckNoContent(const tinyxml2::XMLElement* element)
 {
     for (const tinyxml2::XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
         if (const tinyxml2::XMLElement* inner = child->ToElement()) {
-            return Fail(inner->GetLineNum(), "unknown element <" + std::string(inner->Name()) + "> in <" +
+            return Fail(inner->GetLineNum(), "unknown element <" + Shortened(inner->Name()) + "> in <" +
                                                  element->Name() + ">");
         }
         if (const tinyxml2::XMLText* text = child->ToText()) {
@@ -143,7 +151,9 @@ bool ElementReader::Number(const tinyxml2::XMLElement* element, const char* attr
     }
     long parsed = 0;
     if (!ParseNumber(text, &parsed) || parsed < min || parsed > max) {
-        return Fail(element, std::string(attribute) + "=\"" + text + "\" is not a whole number from " +
+        const bool tooLong = parsed == LONG_MAX || parsed == LONG_MIN;
+        return Fail(element, std::string(attribute) + "=\"" + Shortened(text) + "\" " +
+                                 (tooLong ? "has too many digits for" : "is not") + " a whole number from " +
                                  std::to_string(min) + " to " + std::to_string(max));
     }
     *value = parsed;
@@ -167,7 +177,7 @@ bool ElementReader::Choice(const tinyxml2::XMLElement* element, const char* attr
         expected += (i == 0 ? "" : i + 1 == static_cast<int>(choices.size()) ? " or " : ", ") + std::string(choice);
         ++i;
     }
-    return Fail(element, std::string(attribute) + "=\"" + text + "\" is not " + expected);
+    return Fail(element, std::string(attribute) + "=\"" + Shortened(text) + "\" is not " + expected);
 }
 
 // The file is UTF-8; the host's texts are 8-bit, in the Windows Latin 1 code page.
@@ -186,7 +196,7 @@ bool ElementReader::HostText(const tinyxml2::XMLElement* element, const char* at
         narrow = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, units.data(), wide, nullptr, 0, "?", &lossy);
     }
     if (narrow <= 0 || lossy) {
-        return Fail(element, std::string(attribute) + "=\"" + utf8 +
+        return Fail(element, std::string(attribute) + "=\"" + Shortened(utf8) +
                                  "\" has characters the host's 8-bit texts cannot hold");
     }
     std::vector<char> bytes(narrow);
@@ -201,9 +211,14 @@ bool ElementReader::FilePath(const tinyxml2::XMLElement* element, std::string* p
     if (!Required(element, "file", &file)) {
         return false;
     }
-    *path = PathBeside(_folder, file);
+    *path = std::strlen(file) < MAX_PATH ? PathBeside(_folder, file) : std::string();
+    if (std::strlen(file) >= MAX_PATH || path->size() >= MAX_PATH) {
+        return Fail(element, "file=\"" + Shortened(file) + "\" makes a path too long (" +
+                                 std::to_string(std::max(std::strlen(file), path->size())) + " characters; at most " +
+                                 std::to_string(MAX_PATH - 1) + ")");
+    }
     if (path->empty()) {
-        return Fail(element, "file=\"" + std::string(file) + "\" cannot be made a full path");
+        return Fail(element, "file=\"" + Shortened(file) + "\" cannot be made a full path");
     }
     return true;
 }
@@ -222,8 +237,12 @@ bool ElementReader::ParseRange(const tinyxml2::XMLElement* element, const char* 
     long b = 0;
     if (!ParseNumber(first.c_str(), &a) || !ParseNumber(last.c_str(), &b) || a < 1 || b < 1 || a > max ||
         b > max) {
-        return Fail(element, std::string(attribute) + "=\"" + text + "\" is not a number or range (A-B) within 1 to " +
+        return Fail(element, std::string(attribute) + "=\"" + Shortened(text) + "\" is not a number or range (A-B) within 1 to " +
                                  std::to_string(max));
+    }
+    if (a > b) {
+        return Fail(element, std::string(attribute) + "=\"" + text + "\" is a reversed range: write " +
+                                 std::to_string(b) + "-" + std::to_string(a));
     }
     *range = Range{a, b};
     return true;
