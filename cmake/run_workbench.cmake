@@ -10,7 +10,7 @@
 #   -DERRORS_EXPECTED= a file that standard error must equal
 #   -DIMAGE=      a file that must exist afterwards and be a BMP image
 # Paths of the checkout and the build folder, as Windows shows them, are
-# compared as <SOURCE> and <BUILD>, and line ends as line feeds.
+# compared as <SOURCE> and <BUILD>, and line ends of standard error as line feeds.
 if(NOT DEFINED RESULT)
     set(RESULT 0)
 endif()
@@ -23,9 +23,12 @@ execute_process(
     OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE result
     TIMEOUT 80)
 
+# Standard output keeps its line ends: FINALE.EXE writes bare line feeds.
 function(normalise variable)
     set(text "${${variable}}")
-    string(REPLACE "\r" "" text "${text}")
+    if(NOT variable STREQUAL "output")
+        string(REPLACE "\r" "" text "${text}")
+    endif()
     foreach(pair "BUILD;${BINARY_DIR}" "SOURCE;${SOURCE_DIR}")
         list(GET pair 0 name)
         list(GET pair 1 path)

@@ -19,7 +19,7 @@ const char kHelpText[] =
     "Usage: FINALE.EXE [options] [steps] [DOCUMENT...]\n"
     "\n"
     "Options:\n"
-    "  --help                 this text\n"
+    "  -h, --help             this text\n"
     "  --host-version HEX     the host version told to plug-ins (default 0x10000000);\n"
     "                         from 0x11000000 on, layout notes have the tag O\\x02Di\n"
     "  --plugin FILE          load this plug-in as well (may be repeated)\n"
@@ -140,7 +140,7 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
                                              "--answer", "--screenshot"};
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
-        if (option == "--help") {
+        if (option == "--help" || option == "-h") {
             options->help = true;
             continue;
         }

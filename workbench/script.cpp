@@ -68,11 +68,15 @@ bool Script::Invoke(const Step& step, std::string* error)
     const auto& entries = _plugins.Entries();
     int entry = step.text.empty() ? step.first - 1 : _plugins.FindEntry(step.text);
     if (entry < 0 || entry >= static_cast<int>(entries.size())) {
-        *error = "the Plug-ins menu has no such entry (it has " + std::to_string(entries.size()) + ")";
+        *error = "the Plug-ins menu has no entry " + (step.text.empty() ? std::to_string(step.first) : Quoted(step.text));
+        for (size_t i = 0; i < entries.size(); ++i) {
+            *error += (i == 0 ? "; its entries: " : ", ") + std::to_string(i + 1) + " " + Quoted(entries[i].text);
+        }
+        *error += entries.empty() ? " (no plug-ins are loaded)" : "";
         return false;
     }
     if (!_plugins.IsAvailable(static_cast<size_t>(entry))) {
-        *error = "\"" + entries[entry].text + "\" is not available now";
+        *error = Quoted(entries[entry].text) + " is not available now";
         return false;
     }
     _plugins.Invoke(static_cast<size_t>(entry), _window.Handle());
