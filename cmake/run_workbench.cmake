@@ -23,12 +23,8 @@ execute_process(
     OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE result
     TIMEOUT 80)
 
-# Standard output keeps its line ends: FINALE.EXE writes bare line feeds.
 function(normalise variable)
     set(text "${${variable}}")
-    if(NOT variable STREQUAL "output")
-        string(REPLACE "\r" "" text "${text}")
-    endif()
     foreach(pair "BUILD;${BINARY_DIR}" "SOURCE;${SOURCE_DIR}")
         list(GET pair 0 name)
         list(GET pair 1 path)
@@ -39,6 +35,8 @@ function(normalise variable)
 endfunction()
 normalise(output)
 normalise(errors)
+# Standard output keeps its line ends: FINALE.EXE writes bare line feeds.
+string(REPLACE "\r" "" errors "${errors}")
 
 set(problems "")
 if(NOT "${result}" STREQUAL "${RESULT}")

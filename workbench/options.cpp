@@ -39,6 +39,7 @@ const char kHelpText[] =
     "                         entry with this menu text (a closing \"...\" may be left out)\n"
     "  --press ID             press control ID of the newest plug-in window\n"
     "  --choose ID=N          choose entry N (1-based) of combo box ID in that window\n"
+    "  --drop-down ID         drop down the list of combo box ID in that window\n"
     "  --resize DW,DH         make that window DW pixels wider and DH higher\n"
     "  --move X,Y             move that window to X,Y on the screen\n"
     "  --close                close that window (WM_CLOSE)\n"
@@ -137,7 +138,7 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
     };
     static const char* const kWithValue[] = {"--host-version", "--plugin", "--document", "--select-staves",
                                              "--select-measures", "--invoke", "--press", "--choose", "--resize", "--move",
-                                             "--answer", "--screenshot"};
+                                             "--answer", "--screenshot", "--drop-down"};
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
         if (option == "--help" || option == "-h") {
@@ -198,8 +199,8 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
                 ok = ParseInt(value, &step.first) && step.first >= 1;
                 step.text.clear();
             }
-        } else if (option == "--press") {
-            step.kind = StepKind::kPress;
+        } else if (option == "--press" || option == "--drop-down") {
+            step.kind = option == "--press" ? StepKind::kPress : StepKind::kDropDown;
             ok = ParseInt(value, &step.first) && step.first >= 0 && step.first <= 0xFFFF;
         } else if (option == "--choose") {
             step.kind = StepKind::kChoose;

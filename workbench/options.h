@@ -24,6 +24,7 @@ enum class StepKind {
     kScreenshot,
     kUndo,
     kQuit,
+    kDropDown,
 };
 
 // How alerts are answered.

@@ -16,11 +16,13 @@ bool SaveScreenshot(HWND window, const std::string& path, std::string* error)
     }
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    HDC source = GetWindowDC(window);
+    // From the screen, so that what lies over the window (a dropped-down
+    // list) is in the picture as a user sees it.
+    HDC source = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(source);
     HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BOOL copied = BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    BOOL copied = BitBlt(memory, 0, 0, width, height, source, frame.left, frame.top, SRCCOPY);
     SelectObject(memory, previous);
 
     BITMAPINFOHEADER header = {};
@@ -37,7 +39,7 @@ bool SaveScreenshot(HWND window, const std::string& path, std::string* error)
                       : 0;
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(window, source);
+    ReleaseDC(nullptr, source);
     if (rows != height) {
         *error = "screenshot: the window cannot be captured";
         return false;

@@ -102,19 +102,29 @@ bool Script::Press(const Step& step, std::string* error)
     return true;
 }
 
-bool Script::Choose(const Step& step, std::string* error)
+HWND Script::ComboBox(const Step& step, std::string* error) const
 {
     HWND window = PluginWindow(error);
     if (window == nullptr) {
-        return false;
+        return nullptr;
     }
     HWND control = GetDlgItem(window, step.first);
     char type[16] = {};
     GetClassNameA(control, type, sizeof type);
     if (control == nullptr || lstrcmpiA(type, "ComboBox") != 0) {
         *error = "the plug-in window has no combo box " + std::to_string(step.first);
+        return nullptr;
+    }
+    return control;
+}
+
+bool Script::Choose(const Step& step, std::string* error)
+{
+    HWND control = ComboBox(step, error);
+    if (control == nullptr) {
         return false;
     }
+    HWND window = GetParent(control);
     LRESULT count = SendMessageA(control, CB_GETCOUNT, 0, 0);
     if (step.second > count) {
         *error = "combo box " + std::to_string(step.first) + " has " + std::to_string(count) + " entries";
@@ -244,6 +254,13 @@ bool Script::RunStep(const Step& step, std::string* error)
         return true;
     case StepKind::kQuit:
         return true;
+    case StepKind::kDropDown: {
+        HWND control = ComboBox(step, error);
+        if (control != nullptr) {
+            SendMessageA(control, CB_SHOWDROPDOWN, TRUE, 0);
+        }
+        return control != nullptr;
+    }
     }
     return false;
 }

@@ -31,6 +31,8 @@ private:
     bool Invoke(const Step& step, std::string* error);
     bool Press(const Step& step, std::string* error);
     bool Choose(const Step& step, std::string* error);
+    // Combo box step.first of the plug-in window; null, with a message, when there is none.
+    HWND ComboBox(const Step& step, std::string* error) const;
     bool Resize(const Step& step, std::string* error);
     bool Move(const Step& step, std::string* error);
     bool Screenshot(const Step& step, std::string* error);
