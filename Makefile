@@ -1,9 +1,10 @@
-# The project's commands: make (build), make test, make demo, make bench.
+# The project's commands: make (build), make test, make demo, make bench,
+# make dist (the release archive in dist/).
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all build test demo bench bootstrap clean
+.PHONY: all build test demo bench dist bootstrap clean
 
 all: build
 
@@ -28,6 +29,10 @@ bench: bootstrap
 	$(MAKE) $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target report_bench musicxml_bench
 	./scripts/session sh -c './scripts/wine-run $(BUILD)/bench/FINALE.EXE && ./scripts/wine-run $(BUILD)/bench/musicxml_bench.exe'
+
+dist: bootstrap
+	$(MAKE) $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target dist
 
 clean:
 	rm -rf $(BUILD)

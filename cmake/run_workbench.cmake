@@ -5,12 +5,15 @@
 #                 set in the environment, the output is written there instead,
 #                 for a review of the difference), or
 #   -DCONTAINS=   a text that standard output must hold
-#   -DERROR=      a text that standard error must hold (else it must be empty)
+#   -DERROR=      a text that standard error must hold (else it must hold
+#                 nothing but documents' warnings, "FILE:LINE: warning: ...")
+#   -DERRORS_EXPECTED= a file that standard error must equal
 #   -DIMAGE=      a file that must exist afterwards and be a BMP image
 #   -DSAME_IMAGES=a;b  two images the run saves, which must be alike byte for byte
 # Paths of the checkout and the build folder, as Windows shows them, are
 # compared as <SOURCE> and <BUILD>, the temporary folders the workbench makes
-# for a document's files as <MADE>, and line ends as line feeds.
+# for a document's files as <MADE>, and line ends of standard error as line
+# feeds.
 if(NOT DEFINED RESULT)
     set(RESULT 0)
 endif()
@@ -28,7 +31,6 @@ execute_process(
 
 function(normalise variable)
     set(text "${${variable}}")
-    string(REPLACE "\r" "" text "${text}")
     foreach(pair "BUILD;${BINARY_DIR}" "SOURCE;${SOURCE_DIR}")
         list(GET pair 0 name)
         list(GET pair 1 path)
@@ -40,6 +42,8 @@ function(normalise variable)
 endfunction()
 normalise(output)
 normalise(errors)
+# Standard output keeps its line ends: FINALE.EXE writes bare line feeds.
+string(REPLACE "\r" "" errors "${errors}")
 
 set(problems "")
 if(NOT "${result}" STREQUAL "${RESULT}")
@@ -53,6 +57,12 @@ elseif(EXPECTED)
         string(APPEND problems "standard output differs from ${EXPECTED}\n")
     endif()
 endif()
+if(ERRORS_EXPECTED)
+    file(READ "${ERRORS_EXPECTED}" expected)
+    if(NOT errors STREQUAL expected)
+        string(APPEND problems "standard error differs from ${ERRORS_EXPECTED}\n")
+    endif()
+endif()
 if(CONTAINS)
     string(FIND "${output}" "${CONTAINS}" at)
     if(at EQUAL -1)
@@ -64,8 +74,11 @@ if(ERROR)
     if(at EQUAL -1)
         string(APPEND problems "standard error lacks: ${ERROR}\n")
     endif()
-elseif(NOT errors STREQUAL "")
-    string(APPEND problems "unexpected standard error\n")
+elseif(NOT ERRORS_EXPECTED)
+    string(REGEX REPLACE "[^\n]*:[0-9]+: warning: [^\n]*\n" "" unwarned "${errors}")
+    if(NOT unwarned STREQUAL "")
+        string(APPEND problems "unexpected standard error\n")
+    endif()
 endif()
 if(IMAGE)
     if(NOT EXISTS "${IMAGE}")

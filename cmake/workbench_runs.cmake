@@ -1,15 +1,16 @@
 # Runs of the workbench host FINALE.EXE as tests: its output compared with
 # what is expected (cmake/run_workbench.cmake does the run and the checks).
 # add_workbench_run(NAME [PROGRAM exe] [RESULT code] [EXPECTED file] [CONTAINS text]
-#                   [ERROR text] [IMAGE file] [SAME_IMAGES file file] ARGS ...): FINALE.EXE
-#                   run and checked.
+#                   [ERROR text] [ERRORS_EXPECTED file] [IMAGE file] [SAME_IMAGES file file]
+#                   ARGS ...): FINALE.EXE run and checked.
 function(add_workbench_run name)
-    cmake_parse_arguments(ARG "" "PROGRAM;RESULT;EXPECTED;CONTAINS;ERROR;IMAGE" "ARGS;SAME_IMAGES" ${ARGN})
+    cmake_parse_arguments(ARG "" "PROGRAM;RESULT;EXPECTED;CONTAINS;ERROR;ERRORS_EXPECTED;IMAGE" "ARGS;SAME_IMAGES"
+                          ${ARGN})
     if(NOT ARG_PROGRAM)
         set(ARG_PROGRAM $<TARGET_FILE:workbench_host>)
     endif()
     set(checks "")
-    foreach(check RESULT EXPECTED CONTAINS ERROR IMAGE)
+    foreach(check RESULT EXPECTED CONTAINS ERROR ERRORS_EXPECTED IMAGE)
         if(DEFINED ARG_${check})
             list(APPEND checks "-D${check}=${ARG_${check}}")
         endif()

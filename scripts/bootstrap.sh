@@ -6,7 +6,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 deps="$root/.deps"
-packages=(g++-mingw-w64-i686 libz-mingw-w64-dev wine wine32:i386 xvfb cmake make dpkg-dev libgtest-dev imagemagick xauth)
+packages=(g++-mingw-w64-i686 libz-mingw-w64-dev wine wine32:i386 fonts-wine xvfb cmake make dpkg-dev libgtest-dev
+          imagemagick xauth)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; elif command -v sudo >/dev/null; then sudo "$@"; else

@@ -3,3 +3,11 @@
 project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="${WINEPREFIX:-$project_root/.deps/wine}"
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+# A session that started its own display notes "PID DISPLAY" here.
+session_note="$WINEPREFIX/session-display"
+# session_alive FILE: the note names a session that still runs.
+session_alive() {
+    local pid display
+    [ -f "$1" ] && read -r pid display <"$1" && [ -n "$display" ] && kill -0 "$pid" 2>/dev/null
+}

@@ -43,11 +43,33 @@ const Workbench::PluginDialog* FindPluginDialog(HWND dialog)
     return nullptr;
 }
 
+// A window the main window owns opens to the right of it, beside the staff
+// list rather than over it, as far as the screen allows; the plug-in may
+// still place it elsewhere.
+void PlaceBesideOwner(HWND dialog)
+{
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    RECT main;
+    RECT frame;
+    if (owner == nullptr || owner != Workbench::Instance().mainWindow || !GetWindowRect(owner, &main) ||
+        !GetWindowRect(dialog, &frame)) {
+        return;
+    }
+    const int width = frame.right - frame.left;
+    const int screen = GetSystemMetrics(SM_CXSCREEN);
+    int left = main.right + 8;
+    if (left + width > screen) {
+        left = screen - width > 0 ? screen - width : 0;
+    }
+    SetWindowPos(dialog, nullptr, left, main.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // Messages before WM_INITDIALOG have no plug-in procedure yet and get the
 // dialog manager's defaults.
 INT_PTR CALLBACK ForwardingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
+        PlaceBesideOwner(dialog);
         const auto* start = reinterpret_cast<const DialogStart*>(lParam);
         Workbench::Instance().pluginDialogs.push_back(
             Workbench::PluginDialog{dialog, start->modal, start->proc, start->window});
@@ -101,6 +123,10 @@ extern "C" long WINAPI HostDialog(short id, HostDialogProc proc, HWND parent, sh
     LPCSTR name = MAKEINTRESOURCEA(static_cast<unsigned short>(id));
     if (FindResourceA(module, name, reinterpret_cast<LPCSTR>(RT_DIALOG)) == nullptr) {
         return 0;
+    }
+    // Plug-in windows stay above the main window, which owns them.
+    if (parent == nullptr) {
+        parent = Workbench::Instance().mainWindow;
     }
     DialogStart start{proc, window, modal != 0};
     auto init = reinterpret_cast<LPARAM>(&start);

@@ -18,6 +18,7 @@ struct MidiMapFile {
     unsigned number = 0;
     std::string path;       // full Windows path
     std::string reference;  // the note name list's name in the file
+    int line = 0;  // where the document file names it, for warnings
 };
 
 // Files the workbench wrote for a document (a note type table, MIDI maps)

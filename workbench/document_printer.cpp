@@ -146,7 +146,7 @@ std::string DescribeDocument(const Document& document, unsigned long hostVersion
     text += "  note types: " + (document.noteTypeFile.empty() ? std::string("the workbench's own")
                                                                  : document.noteTypeFile) + "\n";
     for (const MidiMapFile& map : document.midiMaps) {
-        text += "  MIDI map " + std::to_string(map.number) + ": " + Quoted(map.reference) + " in " + map.path + "\n";
+        text += "  MIDI map " + std::to_string(map.number) + ": " + QuotedUtf8(map.reference) + " in " + map.path + "\n";
     }
     for (size_t i = 0; i < document.fonts.size(); ++i) {
         if (!document.fonts[i].empty()) {

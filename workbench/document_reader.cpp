@@ -3,11 +3,18 @@
 // element), and building the host's records from that.
 #include "workbench/document_reader.h"
 
+#include <windows.h>
+
+#include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include <tinyxml2.h>
 
+#include "workbench/document_text_check.h"
+#include "workbench/document_warnings.h"
 #include "workbench/document_xml_reader.h"
 #include "workbench/musicxml_archive.h"
 #include "workbench/musicxml_reader.h"
@@ -18,8 +25,25 @@
 namespace workbench {
 namespace {
 
+bool ReadWhole(const std::string& path, std::string* text)
+{
+    FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    char buffer[65536];
+    size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        text->append(buffer, count);
+    }
+    const bool read = std::ferror(file) == 0;
+    std::fclose(file);
+    return read;
+}
+
 std::unique_ptr<Document> ReadParsed(const tinyxml2::XMLDocument& xml, const std::string& fileName,
-                                     const std::string& folder, unsigned long hostVersion, std::string* error)
+                                     const std::string& folder, unsigned long hostVersion, std::string* error,
+                                     std::vector<std::string>* warnings = nullptr)
 {
     if (xml.Error()) {
         if (error != nullptr) {
@@ -37,7 +61,12 @@ std::unique_ptr<Document> ReadParsed(const tinyxml2::XMLDocument& xml, const std
         }
         return nullptr;
     }
-    return BuildDocument(std::move(score), fileName, hostVersion, error);
+    std::vector<std::string> found = warnings != nullptr ? DocumentWarnings(score, fileName) : std::vector<std::string>();
+    std::unique_ptr<Document> document = BuildDocument(std::move(score), fileName, hostVersion, error);
+    if (document && warnings != nullptr) {
+        warnings->insert(warnings->end(), found.begin(), found.end());
+    }
+    return document;
 }
 
 bool IsArchiveName(const std::string& path)
@@ -51,7 +80,7 @@ bool IsArchiveName(const std::string& path)
 
 // Compressed MusicXML: messages name the root file inside the archive.
 std::unique_ptr<Document> ReadArchive(const std::string& path, const std::string& full, unsigned long hostVersion,
-                                      std::string* error)
+                                      std::string* error, std::vector<std::string>* warnings)
 {
     std::string rootName;
     std::string text;
@@ -64,7 +93,7 @@ std::unique_ptr<Document> ReadArchive(const std::string& path, const std::string
     }
     tinyxml2::XMLDocument parsed;
     parsed.Parse(text.data(), text.size());
-    return ReadParsed(parsed, path + "/" + rootName, FolderOf(full), hostVersion, error);
+    return ReadParsed(parsed, path + "/" + rootName, FolderOf(full), hostVersion, error, warnings);
 }
 
 }  // namespace
@@ -72,32 +101,48 @@ std::unique_ptr<Document> ReadArchive(const std::string& path, const std::string
 std::unique_ptr<Document> ReadDocumentText(const char* xml, const std::string& fileName, const std::string& folder,
                                            unsigned long hostVersion, std::string* error)
 {
+    const char* text = xml == nullptr ? "" : xml;
+    std::string fault;
     tinyxml2::XMLDocument parsed;
-    parsed.Parse(xml == nullptr ? "" : xml);
+    if (!CheckDocumentText(text, std::strlen(text), fileName, &fault)) {
+        if (error != nullptr) {
+            *error = fault;
+        }
+        return nullptr;
+    }
+    parsed.Parse(text);
     return ReadParsed(parsed, fileName, folder, hostVersion, error);
 }
 
-std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned long hostVersion, std::string* error)
+std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned long hostVersion, std::string* error,
+                                           std::vector<std::string>* warnings)
 {
-    std::string full = FullPath(path);
-    if (!full.empty() && IsArchiveName(full)) {
-        std::unique_ptr<Document> document = ReadArchive(path, full, hostVersion, error);
+    std::string fault;
+    std::string full = path.size() < MAX_PATH ? FullPath(path) : std::string();
+    std::string text;
+    if (path.size() >= MAX_PATH || full.size() >= MAX_PATH) {
+        fault = Shortened(path) + ": the path is too long (" + std::to_string(std::max(path.size(), full.size())) +
+                " characters; at most " + std::to_string(MAX_PATH - 1) + ")";
+    } else if (IsArchiveName(full)) {
+        std::unique_ptr<Document> document = ReadArchive(path, full, hostVersion, error, warnings);
         if (document) {
             document->path = full;
         }
         return document;
+    } else if (!ReadWhole(full, &text)) {
+        fault = path + ": " + (full.empty() || !IsExistingFile(full) ? "cannot open the file" : "cannot read the file");
+    } else {
+        CheckDocumentText(text.data(), text.size(), path, &fault);
     }
-    tinyxml2::XMLDocument parsed;
-    tinyxml2::XMLError loaded = full.empty() ? tinyxml2::XML_ERROR_FILE_NOT_FOUND : parsed.LoadFile(full.c_str());
-    if (loaded == tinyxml2::XML_ERROR_FILE_NOT_FOUND || loaded == tinyxml2::XML_ERROR_FILE_COULD_NOT_BE_OPENED ||
-        loaded == tinyxml2::XML_ERROR_FILE_READ_ERROR) {
+    if (!fault.empty()) {
         if (error != nullptr) {
-            *error = path + ": " +
-                     (loaded == tinyxml2::XML_ERROR_FILE_READ_ERROR ? "cannot read the file" : "cannot open the file");
+            *error = fault;
         }
         return nullptr;
     }
-    std::unique_ptr<Document> document = ReadParsed(parsed, path, FolderOf(full), hostVersion, error);
+    tinyxml2::XMLDocument parsed;
+    parsed.Parse(text.data(), text.size());
+    std::unique_ptr<Document> document = ReadParsed(parsed, path, FolderOf(full), hostVersion, error, warnings);
     if (document) {
         document->path = full;
     }

@@ -4,6 +4,8 @@
 
 #include <memory>
 #include <string>
+#include <vector>
+#include <vector>
 
 #include "workbench/document.h"
 
@@ -13,8 +15,10 @@ namespace workbench {
 // by its top-level element, or a compressed MusicXML score (*.mxl). The
 // layout note records get the tag of `hostVersion`. On failure the result
 // is null and `error` says where and why: "FILE:LINE: ..." or "FILE: ...",
-// FILE as `path` was given.
-std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned long hostVersion, std::string* error);
+// FILE as `path` was given. With `warnings`, what the document names that
+// its files lack is added there, one "FILE:LINE: warning: ..." each.
+std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned long hostVersion, std::string* error,
+                                           std::vector<std::string>* warnings = nullptr);
 
 // The same for a document held in memory; `fileName` names it in messages
 // and `folder` (a full Windows path) is where its relative paths start.

@@ -89,9 +89,7 @@ extern "C" short WINAPI HostGetFinalePath(long kind, FinPathSpec2009* path, long
     if (kind != kNoteTypeFile) {
         return 0;
     }
-    std::string file = document != nullptr && !document->noteTypeFile.empty()
-                           ? document->noteTypeFile
-                           : ProgramFolder() + "\\" + kDefaultNoteTypeFile;
+    std::string file = NoteTypeTable(document != nullptr ? document->noteTypeFile : std::string());
     return IsExistingFile(file) && FillPath(path, file) ? 1 : 0;
 }
 

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <string>
 
+#include "workbench/document_text_check.h"
 #include "workbench/measure_words.h"
 
 namespace workbench {
@@ -32,7 +33,7 @@ bool ReadTime(ElementReader& reader, const XMLElement* element, const char* attr
               ParseNumber(written.substr(slash + 1).c_str(), &unit) && count >= 1 && count <= 128;
     ok = ok && (unit == 1 || unit == 2 || unit == 4 || unit == 8 || unit == 16 || unit == 32 || unit == 64);
     if (!ok) {
-        return reader.Fail(element, std::string(attribute) + "=\"" + written +
+        return reader.Fail(element, std::string(attribute) + "=\"" + Shortened(written) +
                                         "\" is not a time signature such as 3/4 or 6/8");
     }
     *beats = count;

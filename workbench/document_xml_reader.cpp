@@ -8,6 +8,7 @@
 #include <string>
 
 #include "workbench/document_xml_measures.h"
+#include "workbench/document_text_check.h"
 
 namespace workbench {
 namespace {
@@ -20,6 +21,7 @@ bool ReadNoteTypes(ElementReader& reader, const XMLElement* element, ScoreDescri
     if (!score->noteTypeFile.empty()) {
         return reader.Fail(element, "is given twice");
     }
+    score->noteTypeLine = element->GetLineNum();
     return reader.CheckAttributes(element, {"file"}) && reader.CheckNoContent(element) &&
            reader.FilePath(element, &score->noteTypeFile);
 }
@@ -27,6 +29,7 @@ bool ReadNoteTypes(ElementReader& reader, const XMLElement* element, ScoreDescri
 bool ReadMidiMap(ElementReader& reader, const XMLElement* element, ScoreDescription* score)
 {
     MidiMapFile map;
+    map.line = element->GetLineNum();
     long number = 0;
     const char* reference = nullptr;
     const char* numberText = nullptr;
@@ -88,6 +91,7 @@ bool ReadLayout(ElementReader& reader, const XMLElement* element, ScoreDescripti
     }
     bool read = reader.ChildElements(element, {"note"}, [&](const XMLElement* note) {
         LayoutNoteDescription entry;
+        entry.line = note->GetLineNum();
         const char* type = nullptr;
         if (!reader.CheckAttributes(note, {"type", "order", "position"}) || !reader.CheckNoContent(note) ||
             !reader.Required(note, "type", &type) || !reader.Number(note, "type", 0, 4095, &entry.type) ||
@@ -225,7 +229,7 @@ bool ReadRecord(ElementReader& reader, const XMLElement* element, ScoreDescripti
                ParseNumber(tag, &number)) {
         record.tag = std::strtoul(tag + 2, nullptr, 16);
     } else {
-        return reader.Fail(element, "tag=\"" + std::string(tag) + "\" is neither 4 characters nor a hexadecimal 0x...");
+        return reader.Fail(element, "tag=\"" + Shortened(tag) + "\" is neither 4 characters nor a hexadecimal 0x...");
     }
 
     std::string key = element->Attribute("key") != nullptr ? element->Attribute("key") : "0";
@@ -239,7 +243,7 @@ bool ReadRecord(ElementReader& reader, const XMLElement* element, ScoreDescripti
         std::string part = key.substr(at, end == std::string::npos ? std::string::npos : end - at);
         long value = 0;
         if (count == 4 || !ParseNumber(part.c_str(), &value) || value < 0 || value > 65535) {
-            return reader.Fail(element, "key=\"" + std::string(element->Attribute("key")) +
+            return reader.Fail(element, "key=\"" + Shortened(element->Attribute("key")) +
                                      "\" is not one to four numbers from 0 to 65535");
         }
         record.key.SetNumber(count++, static_cast<unsigned>(value));
@@ -265,7 +269,7 @@ bool ReadRecord(ElementReader& reader, const XMLElement* element, ScoreDescripti
     }
     for (const XMLNode* child = element->FirstChild(); child != nullptr; child = child->NextSibling()) {
         if (const XMLElement* inner = child->ToElement()) {
-            return reader.Fail(inner->GetLineNum(), "unknown element <" + std::string(inner->Name()) + "> in <record>");
+            return reader.Fail(inner->GetLineNum(), "unknown element <" + Shortened(inner->Name()) + "> in <record>");
         }
     }
     for (const RawRecord& other : score->rawRecords) {
@@ -301,7 +305,7 @@ bool ReadElement(ElementReader& reader, const XMLElement* element, ScoreDescript
             return handler.read(reader, element, score);
         }
     }
-    return reader.Fail(element->GetLineNum(), "unknown element <" + std::string(element->Name()) + ">");
+    return reader.Fail(element->GetLineNum(), "unknown element <" + Shortened(element->Name()) + ">");
 }
 
 }  // namespace
@@ -316,7 +320,7 @@ bool ReadWorkbenchDocument(const tinyxml2::XMLDocument& xml, ElementReader& read
 {
     const XMLElement* root = xml.RootElement();
     if (const XMLElement* other = root == nullptr ? nullptr : root->NextSiblingElement()) {
-        return reader.Fail(other->GetLineNum(), "a second top-level element <" + std::string(other->Name()) + ">");
+        return reader.Fail(other->GetLineNum(), "a second top-level element <" + Shortened(other->Name()) + ">");
     }
     if (!IsWorkbenchDocument(xml)) {
         return reader.Fail(root == nullptr ? 1 : root->GetLineNum(),

@@ -20,6 +20,7 @@ using namespace workbench;
 
 int Run(int argc, char** argv)
 {
+    UseLineFeeds();
     Options options;
     std::string error;
     if (!ParseOptions(argc, argv, &options, &error)) {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "host/record_bytes.h"
 #include "workbench/document_queries.h"
@@ -60,6 +61,57 @@ void SetCell(HWND list, int row, int column, const std::string& text)
     item.pszText = const_cast<char*>(text.c_str());
     SendMessageA(list, column == 0 ? LVM_INSERTITEMA : LVM_SETITEMTEXTA, column == 0 ? 0 : row,
                  reinterpret_cast<LPARAM>(&item));
+}
+
+// A staff name as the notation program shows it: font, size and effect tags
+// dropped, a doubled caret made one, flats and sharps as "b" and "#".
+std::string DisplayedName(const std::string& stored)
+{
+    static const char* const kDropped[] = {"^font", "^Font", "^nfx", "^size"};
+    std::string shown;
+    for (size_t at = 0; at < stored.size();) {
+        if (stored.compare(at, 2, "^^") == 0) {
+            shown += '^';
+            at += 2;
+            continue;
+        }
+        size_t close = stored[at] == '^' ? stored.find(')', at) : std::string::npos;
+        std::string tag = close == std::string::npos ? std::string() : stored.substr(at, close + 1 - at);
+        bool dropped = false;
+        for (const char* prefix : kDropped) {
+            dropped = dropped || tag.compare(0, std::strlen(prefix), prefix) == 0;
+        }
+        if (dropped || tag == "^flat()" || tag == "^sharp()") {
+            shown += tag == "^flat()" ? "b" : tag == "^sharp()" ? "#" : "";
+            at = close + 1;
+        } else {
+            shown += stored[at++];
+        }
+    }
+    return shown;
+}
+
+// The MIDI map column: the note name list a map number names, in the host's
+// 8-bit texts (the document keeps it as UTF-8).
+std::string MidiMapName(const Document& document, const StaffSummary& staff)
+{
+    if (!staff.hasInstrument) {
+        return "(none)";
+    }
+    if (staff.midiMap == 0) {
+        return "General MIDI";
+    }
+    for (const MidiMapFile& map : document.midiMaps) {
+        if (map.number == staff.midiMap) {
+            std::wstring wide(map.reference.size() + 1, L'\0');
+            int units = MultiByteToWideChar(CP_UTF8, 0, map.reference.c_str(), -1, &wide[0],
+                                            static_cast<int>(wide.size()));
+            std::string name(map.reference.size() + 1, '\0');
+            WideCharToMultiByte(CP_ACP, 0, wide.c_str(), units, &name[0], static_cast<int>(name.size()), "?", nullptr);
+            return std::to_string(staff.midiMap) + " " + name.c_str();
+        }
+    }
+    return std::to_string(staff.midiMap) + " (not in the document)";
 }
 
 std::string Range(int first, int last)
@@ -168,6 +220,8 @@ void MainWindow::Layout(int width, int height)
     MoveWindow(_state, 210, row + 4, std::max(0, width - 436), 18, TRUE);
     MoveWindow(GetDlgItem(_window, kPartLabel), width - 218, row + 4, 40, 18, TRUE);
     MoveWindow(_parts, width - 174, row, 166, 200, TRUE);
+    // Every field, not only those that moved: the labels and the state line too.
+    RedrawWindow(_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void MainWindow::Refresh()
@@ -204,13 +258,12 @@ void MainWindow::Refresh()
         StaffSummary staff = DescribeStaff(*document, row + 1, host.hostVersion);
         SetCell(_list, row, 0, std::to_string(row + 1));
         SetCell(_list, row, 1, std::to_string(staff.number));
-        SetCell(_list, row, 2, staff.name);
+        SetCell(_list, row, 2, DisplayedName(staff.name));
         SetCell(_list, row, 3, staff.hasRecord ? staff.notation : "(no record)");
         SetCell(_list, row, 4,
                 staff.layout == 0 ? "" : std::to_string(staff.layout) + " " + staff.layoutName + " (" +
                                              std::to_string(staff.layoutNotes) + " notes)");
-        SetCell(_list, row, 5,
-                !staff.hasInstrument ? "(none)" : staff.midiMap == 0 ? "General MIDI" : std::to_string(staff.midiMap));
+        SetCell(_list, row, 5, MidiMapName(*document, staff));
         if (row + 1 >= firstSlot && row + 1 <= lastSlot) {
             LVITEMA state = {};
             state.stateMask = LVIS_SELECTED;
@@ -291,7 +344,10 @@ void MainWindow::TakeSelection()
             from = 1;
             to = measures;
         }
-        if (from < 1 || to < from || to > measures) {
+        if (from >= 1 && to >= 1 && to < from) {
+            problem = "Measures " + std::to_string(from) + " to " + std::to_string(to) +
+                      " are reversed: the first must not be above the last; nothing selected";
+        } else if (from < 1 || to < from || to > measures) {
             problem = "Measures go from 1 to " + std::to_string(measures) + ": nothing selected";
         } else {
             WriteU16(selection.data(), region_record::kStartSlot, static_cast<unsigned>(first + 1));
@@ -321,10 +377,18 @@ void MainWindow::OpenDocument()
     }
     Workbench& host = Workbench::Instance();
     std::string error;
-    std::unique_ptr<Document> document = ReadDocumentFile(path, host.hostVersion, &error);
+    std::vector<std::string> warnings;
+    std::unique_ptr<Document> document = ReadDocumentFile(path, host.hostVersion, &error, &warnings);
     if (!document) {
         MessageBoxA(_window, error.c_str(), "Finale workbench", MB_OK | MB_ICONERROR);
         return;
+    }
+    if (!warnings.empty()) {
+        std::string text;
+        for (const std::string& warning : warnings) {
+            text += warning + "\n";
+        }
+        MessageBoxA(_window, text.c_str(), "Finale workbench", MB_OK | MB_ICONWARNING);
     }
     host.Open(std::move(document));
     Refresh();

@@ -14,7 +14,10 @@ bool IsPluginDialogMessage(MSG* message)
             return true;
         }
     }
-    return false;
+    // Tab moves between the main window's fields; other keys stay with the field.
+    HWND main = Workbench::Instance().mainWindow;
+    return main != nullptr && (message->message == WM_KEYDOWN || message->message == WM_CHAR) &&
+           message->wParam == VK_TAB && IsDialogMessageA(main, message);
 }
 
 namespace {

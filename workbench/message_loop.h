@@ -6,7 +6,8 @@
 
 namespace workbench {
 
-// Whether an open modeless plug-in dialog took the message (IsDialogMessage).
+// Whether an open modeless plug-in dialog took the message (IsDialogMessage),
+// or the main window a Tab key.
 bool IsPluginDialogMessage(MSG* message);
 // Processes the messages waiting now; false once WM_QUIT has come.
 bool ProcessPendingMessages();

@@ -21,7 +21,7 @@ const char kHelpText[] =
     "Usage: FINALE.EXE [options] [steps] [DOCUMENT...]\n"
     "\n"
     "Options:\n"
-    "  --help                 this text\n"
+    "  -h, --help             this text\n"
     "  --host-version HEX     the host version told to plug-ins (default 0x10000000);\n"
     "                         from 0x11000000 on, layout notes have the tag O\\x02Di\n"
     "  --plugin FILE          load this plug-in as well (may be repeated)\n"
@@ -48,6 +48,7 @@ const char kHelpText[] =
     "                         whole text (an empty TEXT clears it)\n"
     "  --spin ID=N            click the up (or right) arrow of up-down ID in that\n"
     "                         window N times; the down (or left) arrow for N below 0\n"
+    "  --drop-down ID         drop down the list of combo box ID in that window\n"
     "  --resize DW,DH         make that window DW pixels wider and DH higher\n"
     "  --move X,Y             move that window to X,Y on the screen\n"
     "  --close                close that window (WM_CLOSE)\n"
@@ -174,10 +175,11 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
     static const char* const kWithValue[] = {"--host-version", "--plugin", "--document", "--select-staves",
                                              "--select-measures", "--invoke", "--press", "--choose", "--resize", "--move",
                                              "--answer", "--screenshot", "--part", "--type", "--spin", "--capture",
-                                             "--click-header", "--key", "--right-click", "--menu", "--hover"};
+                                             "--click-header", "--key", "--right-click", "--menu", "--hover",
+                                             "--drop-down"};
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
-        if (option == "--help") {
+        if (option == "--help" || option == "-h") {
             options->help = true;
             continue;
         }
@@ -235,8 +237,8 @@ bool ParseOptions(int argc, const char* const* argv, Options* options, std::stri
                 ok = ParseInt(value, &step.first) && step.first >= 1;
                 step.text.clear();
             }
-        } else if (option == "--press") {
-            step.kind = StepKind::kPress;
+        } else if (option == "--press" || option == "--drop-down") {
+            step.kind = option == "--press" ? StepKind::kPress : StepKind::kDropDown;
             ok = ParseInt(value, &step.first) && step.first >= 0 && step.first <= 0xFFFF;
         } else if (option == "--choose") {
             step.kind = StepKind::kChoose;

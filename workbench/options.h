@@ -36,6 +36,7 @@ enum class StepKind {
     kHover,
     kWithColours,
     kPrintClipboard,
+    kDropDown,
 };
 
 // How alerts are answered.

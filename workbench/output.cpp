@@ -1,7 +1,13 @@
 // Printing lines and escaping texts for them.
 #include "workbench/output.h"
 
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
+#include <vector>
 
 namespace workbench {
 
@@ -24,7 +30,31 @@ void PrintError(const std::string& message)
     std::fflush(stderr);
 }
 
-std::string Escaped(const std::string& text)
+void UseLineFeeds()
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+}
+
+std::string Utf8FromHost(const std::string& text)
+{
+    constexpr UINT kHostCodePage = 1252;
+    if (text.empty()) {
+        return text;
+    }
+    const int size = static_cast<int>(text.size());
+    int wide = MultiByteToWideChar(kHostCodePage, 0, text.data(), size, nullptr, 0);
+    std::vector<wchar_t> units(wide > 0 ? wide : 1);
+    MultiByteToWideChar(kHostCodePage, 0, text.data(), size, units.data(), wide);
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, units.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string utf8(bytes > 0 ? bytes : 0, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, units.data(), wide, &utf8[0], bytes, nullptr, nullptr);
+    return utf8;
+}
+
+namespace {
+
+std::string EscapedUtf8(const std::string& text)
 {
     std::string escaped;
     for (char c : text) {
@@ -51,9 +81,21 @@ std::string Escaped(const std::string& text)
     return escaped;
 }
 
+}  // namespace
+
+std::string Escaped(const std::string& text)
+{
+    return EscapedUtf8(Utf8FromHost(text));
+}
+
 std::string Quoted(const std::string& text)
 {
     return "\"" + Escaped(text) + "\"";
+}
+
+std::string QuotedUtf8(const std::string& text)
+{
+    return "\"" + EscapedUtf8(text) + "\"";
 }
 
 }  // namespace workbench

@@ -68,6 +68,11 @@ std::string ProgramFolder()
     return FolderOf(std::string(path, length));
 }
 
+std::string NoteTypeTable(const std::string& named)
+{
+    return named.empty() ? ProgramFolder() + "\\" + kDefaultNoteTypeFile : named;
+}
+
 bool CopyText(char* buffer, int capacity, const std::string& text, bool* complete)
 {
     if (complete != nullptr) {

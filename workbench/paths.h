@@ -20,6 +20,9 @@ bool IsExistingFile(const std::string& path);
 std::string ProgramFolder();
 // The note type table that FINALE.EXE keeps beside itself.
 constexpr const char kDefaultNoteTypeFile[] = "percussion_note_types.txt";
+// The note type table a document names (a full path), or when it names
+// none (empty) the one beside FINALE.EXE.
+std::string NoteTypeTable(const std::string& named);
 
 // Copies `text` into a buffer of `capacity` bytes, cut if need be and always
 // ending in a NUL. False, with nothing written, for no buffer or no room;

@@ -25,7 +25,7 @@ constexpr long kHighestNoteType = 4095;
 constexpr long kHighestOrder = 7;
 
 // The entries of a note type table as far as the workbench needs them.
-struct NoteTypeTable {
+struct NoteTypes {
     std::string text;  // as read, to be written again
     std::map<long, long> typeOfGeneralMidi;  // the first type of each General MIDI note
     long highestType = 0;
@@ -33,9 +33,9 @@ struct NoteTypeTable {
 
 // Entry lines: a type number first and at least four commas; the General
 // MIDI note is the fifth field. A table that cannot be read counts as empty.
-NoteTypeTable ReadNoteTypeTable(const std::string& path)
+NoteTypes ReadNoteTypeTable(const std::string& path)
 {
-    NoteTypeTable table;
+    NoteTypes table;
     std::ifstream file(path, std::ios::binary);
     std::stringstream whole;
     whole << file.rdbuf();
@@ -125,7 +125,7 @@ bool WriteMadeFile(BuildContext& context, const std::string& name, const std::st
 // the table's type unless an earlier note of the layout has it (a MIDI map
 // tells note types apart, not notes); otherwise the note gets a type of its
 // own, one per name and General MIDI note in the document, added to `lines`.
-bool ResolveSounds(BuildContext& context, const NoteTypeTable& table, std::string* lines)
+bool ResolveSounds(BuildContext& context, const NoteTypes& table, std::string* lines)
 {
     std::map<std::pair<std::string, long>, long> ownTypes;
     long next = table.highestType + 1;
@@ -205,7 +205,7 @@ bool BuildPercussionFiles(BuildContext& context)
         std::string table = context.document.noteTypeFile.empty()
                                 ? ProgramFolder() + "\\" + kDefaultNoteTypeFile
                                 : context.document.noteTypeFile;
-        NoteTypeTable read = ReadNoteTypeTable(table);
+        NoteTypes read = ReadNoteTypeTable(table);
         std::string ownLines;
         if (!ResolveSounds(context, read, &ownLines)) {
             return false;

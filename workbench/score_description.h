@@ -39,6 +39,7 @@ struct NoteSound {
 };
 
 struct LayoutNoteDescription {
+    int line = 0;
     long type = 0;
     long order = 0;
     long position = 0;
@@ -212,6 +213,7 @@ struct PageTextDescription {
 struct ScoreDescription {
     std::string name;  // empty: the file's name
     std::string noteTypeFile;  // full Windows path; empty: the workbench's own
+    int noteTypeLine = 0;  // where <noteTypes> was written
     std::vector<MidiMapFile> midiMaps;
     std::string madeMapModel;  // the device model of the made maps' file
     std::vector<MadeMidiMap> madeMidiMaps;

@@ -7,7 +7,9 @@
 namespace workbench {
 namespace {
 
-// The window whole (its window DC) or its client area (its DC).
+// The window whole, taken from the screen so that what lies over it (a
+// dropped-down list) is in the picture as a user sees it; or its client area
+// from its own DC, as it is drawn now.
 bool SaveImage(HWND window, bool clientOnly, const std::string& path, std::string* error)
 {
     RECT area;
@@ -18,11 +20,13 @@ bool SaveImage(HWND window, bool clientOnly, const std::string& path, std::strin
     }
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    HDC source = clientOnly ? GetDC(window) : GetWindowDC(window);
+    HWND owner = clientOnly ? window : nullptr;
+    HDC source = GetDC(owner);
     HDC memory = CreateCompatibleDC(source);
     HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BOOL copied = BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    BOOL copied = BitBlt(memory, 0, 0, width, height, source, clientOnly ? 0 : area.left,
+                         clientOnly ? 0 : area.top, SRCCOPY);
     SelectObject(memory, previous);
 
     BITMAPINFOHEADER header = {};
@@ -39,7 +43,7 @@ bool SaveImage(HWND window, bool clientOnly, const std::string& path, std::strin
                       : 0;
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(window, source);
+    ReleaseDC(owner, source);
     if (rows != height) {
         *error = "screenshot: the window cannot be captured";
         return false;

@@ -71,11 +71,15 @@ bool Script::Invoke(const Step& step, std::string* error)
     const auto& entries = _plugins.Entries();
     int entry = step.text.empty() ? step.first - 1 : _plugins.FindEntry(step.text);
     if (entry < 0 || entry >= static_cast<int>(entries.size())) {
-        *error = "the Plug-ins menu has no such entry (it has " + std::to_string(entries.size()) + ")";
+        *error = "the Plug-ins menu has no entry " + (step.text.empty() ? std::to_string(step.first) : Quoted(step.text));
+        for (size_t i = 0; i < entries.size(); ++i) {
+            *error += (i == 0 ? "; its entries: " : ", ") + std::to_string(i + 1) + " " + Quoted(entries[i].text);
+        }
+        *error += entries.empty() ? " (no plug-ins are loaded)" : "";
         return false;
     }
     if (!_plugins.IsAvailable(static_cast<size_t>(entry))) {
-        *error = "\"" + entries[entry].text + "\" is not available now";
+        *error = Quoted(entries[entry].text) + " is not available now";
         return false;
     }
     _plugins.Invoke(static_cast<size_t>(entry), _window.Handle());
@@ -101,19 +105,29 @@ bool Script::Press(const Step& step, std::string* error)
     return true;
 }
 
-bool Script::Choose(const Step& step, std::string* error)
+HWND Script::ComboBox(const Step& step, std::string* error) const
 {
     HWND window = PluginWindow(error);
     if (window == nullptr) {
-        return false;
+        return nullptr;
     }
     HWND control = GetDlgItem(window, step.first);
     char type[16] = {};
     GetClassNameA(control, type, sizeof type);
     if (control == nullptr || lstrcmpiA(type, "ComboBox") != 0) {
         *error = "the plug-in window has no combo box " + std::to_string(step.first);
+        return nullptr;
+    }
+    return control;
+}
+
+bool Script::Choose(const Step& step, std::string* error)
+{
+    HWND control = ComboBox(step, error);
+    if (control == nullptr) {
         return false;
     }
+    HWND window = GetParent(control);
     LRESULT count = SendMessageA(control, CB_GETCOUNT, 0, 0);
     if (step.second > count) {
         *error = "combo box " + std::to_string(step.first) + " has " + std::to_string(count) + " entries";
@@ -271,9 +285,13 @@ bool Script::RunStep(const Step& step, std::string* error)
     Workbench& host = Workbench::Instance();
     switch (step.kind) {
     case StepKind::kDocument: {
-        std::unique_ptr<Document> document = ReadDocumentFile(step.text, host.hostVersion, error);
+        std::vector<std::string> warnings;
+        std::unique_ptr<Document> document = ReadDocumentFile(step.text, host.hostVersion, error, &warnings);
         if (!document) {
             return false;
+        }
+        for (const std::string& warning : warnings) {
+            PrintError(warning);
         }
         host.Open(std::move(document));
         _window.Refresh();
@@ -374,6 +392,13 @@ bool Script::RunStep(const Step& step, std::string* error)
         return true;
     case StepKind::kPrintClipboard:
         return PrintClipboard(error);
+    case StepKind::kDropDown: {
+        HWND control = ComboBox(step, error);
+        if (control != nullptr) {
+            SendMessageA(control, CB_SHOWDROPDOWN, TRUE, 0);
+        }
+        return control != nullptr;
+    }
     }
     return false;
 }

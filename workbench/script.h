@@ -36,6 +36,8 @@ private:
     HWND EnabledControl(const Step& step, const char* windowClass, const char* what, std::string* error) const;
     bool Type(const Step& step, std::string* error);
     bool Spin(const Step& step, std::string* error);
+    // Combo box step.first of the plug-in window; null, with a message, when there is none.
+    HWND ComboBox(const Step& step, std::string* error) const;
     bool Resize(const Step& step, std::string* error);
     bool Move(const Step& step, std::string* error);
     bool Screenshot(const Step& step, std::string* error);

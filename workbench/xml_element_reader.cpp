@@ -3,11 +3,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "workbench/document_text_check.h"
 #include "workbench/paths.h"
 
 namespace workbench {
@@ -66,8 +69,13 @@ bool ParseNumber(const char* text, long* value)
             return false;
         }
     }
+    while (digits[0] == '0' && digits[1] != '\0') {
+        ++digits;  // leading zeros say nothing
+    }
     if (std::strlen(digits) > 9) {
-        return false;  // beyond any range the format knows
+        // Beyond any range the format knows: kept beyond them all.
+        *value = negative ? LONG_MIN : LONG_MAX;
+        return true;
     }
     long magnitude = std::strtol(digits, nullptr, base);
     *value = negative ? -magnitude : magnitude;
@@ -104,7 +112,7 @@ bool ElementReader::CheckAttributes(const tinyxml2::XMLElement* element, std::in
             known = known || std::strcmp(name, attribute->Name()) == 0;
         }
         if (!known) {
-            return Fail(element, "has an unknown attribute \"" + std::string(attribute->Name()) + "\"");
+            return Fail(element, "has an unknown attribute \"" + Shortened(attribute->Name()) + "\"");
         }
     }
     return true;
@@ -133,7 +141,7 @@ bool ElementReader::ChildElements(const tinyxml2::XMLElement* element, std::init
             known = known || std::strcmp(inner->Name(), name) == 0;
         }
         if (!known) {
-            return Fail(inner->GetLineNum(), "unknown element <" + std::string(inner->Name()) + "> in <" +
+            return Fail(inner->GetLineNum(), "unknown element <" + Shortened(inner->Name()) + "> in <" +
                                                  element->Name() + ">");
         }
         if (!visit(inner)) {
@@ -160,7 +168,9 @@ bool ElementReader::Number(const tinyxml2::XMLElement* element, const char* attr
     }
     long parsed = 0;
     if (!ParseNumber(text, &parsed) || parsed < min || parsed > max) {
-        return Fail(element, std::string(attribute) + "=\"" + text + "\" is not a whole number from " +
+        const bool tooLong = parsed == LONG_MAX || parsed == LONG_MIN;
+        return Fail(element, std::string(attribute) + "=\"" + Shortened(text) + "\" " +
+                                 (tooLong ? "has too many digits for" : "is not") + " a whole number from " +
                                  std::to_string(min) + " to " + std::to_string(max));
     }
     *value = parsed;
@@ -184,7 +194,7 @@ bool ElementReader::Choice(const tinyxml2::XMLElement* element, const char* attr
         expected += (i == 0 ? "" : i + 1 == static_cast<int>(choices.size()) ? " or " : ", ") + std::string(choice);
         ++i;
     }
-    return Fail(element, std::string(attribute) + "=\"" + text + "\" is not " + expected);
+    return Fail(element, std::string(attribute) + "=\"" + Shortened(text) + "\" is not " + expected);
 }
 
 bool ElementReader::YesNo(const tinyxml2::XMLElement* element, const char* attribute, bool* value)
@@ -245,7 +255,7 @@ bool ElementReader::HostText(const tinyxml2::XMLElement* element, const char* at
     bool lossy = false;
     *text = ToHostText(utf8, &lossy);
     if (lossy) {
-        return Fail(element, std::string(attribute) + "=\"" + utf8 +
+        return Fail(element, std::string(attribute) + "=\"" + Shortened(utf8) +
                                  "\" has characters the host's 8-bit texts cannot hold");
     }
     return true;
@@ -271,9 +281,14 @@ bool ElementReader::FilePath(const tinyxml2::XMLElement* element, std::string* p
     if (!Required(element, "file", &file)) {
         return false;
     }
-    *path = PathBeside(_folder, file);
+    *path = std::strlen(file) < MAX_PATH ? PathBeside(_folder, file) : std::string();
+    if (std::strlen(file) >= MAX_PATH || path->size() >= MAX_PATH) {
+        return Fail(element, "file=\"" + Shortened(file) + "\" makes a path too long (" +
+                                 std::to_string(std::max(std::strlen(file), path->size())) + " characters; at most " +
+                                 std::to_string(MAX_PATH - 1) + ")");
+    }
     if (path->empty()) {
-        return Fail(element, "file=\"" + std::string(file) + "\" cannot be made a full path");
+        return Fail(element, "file=\"" + Shortened(file) + "\" cannot be made a full path");
     }
     return true;
 }
@@ -334,8 +349,12 @@ bool ElementReader::ParseRange(const tinyxml2::XMLElement* element, const char* 
     long b = 0;
     if (!ParseNumber(first.c_str(), &a) || !ParseNumber(last.c_str(), &b) || a < 1 || b < 1 || a > max ||
         b > max) {
-        return Fail(element, std::string(attribute) + "=\"" + text + "\" is not a number or range (A-B) within 1 to " +
+        return Fail(element, std::string(attribute) + "=\"" + Shortened(text) + "\" is not a number or range (A-B) within 1 to " +
                                  std::to_string(max));
+    }
+    if (a > b) {
+        return Fail(element, std::string(attribute) + "=\"" + text + "\" is a reversed range: write " +
+                                 std::to_string(b) + "-" + std::to_string(a));
     }
     *range = Range{a, b};
     return true;

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <cstring>
 #include <set>
 #include <string>
@@ -284,6 +285,39 @@ TEST(Plugin, DialogTemplateIsTheInspectorWindow)
         EXPECT_EQ(reader.StringOrOrdinal(), control.text) << control.id;
         EXPECT_EQ(reader.Word(), 0u) << control.id;  // no creation data
     }
+}
+
+
+std::string VersionValue(const std::vector<char>& info, const char* name)
+{
+    char* value = nullptr;
+    UINT length = 0;
+    std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) || length == 0) {
+        return "<none>";
+    }
+    return std::string(value, strnlen(value, length));
+}
+
+TEST(Plugin, VersionResourceNamesTheProductAndTheProjectVersion)
+{
+    DWORD size = GetFileVersionInfoSizeA(DRUMWELL_PLUGIN_PATH, nullptr);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoA(DRUMWELL_PLUGIN_PATH, 0, size, info.data()));
+    EXPECT_EQ(VersionValue(info, "ProductName"), "Ostrel Drumwell");
+    EXPECT_EQ(VersionValue(info, "ProductVersion"), DRUMWELL_VERSION);
+    EXPECT_EQ(VersionValue(info, "FileVersion"), DRUMWELL_VERSION);
+    EXPECT_NE(VersionValue(info, "FileDescription").find("percussion"), std::string::npos);
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    char numbers[32];
+    snprintf(numbers, sizeof numbers, "%u.%u.%u", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+             HIWORD(fixed->dwFileVersionLS));
+    EXPECT_EQ(std::string(numbers), DRUMWELL_VERSION);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_DLL));
 }
 
 }  // namespace

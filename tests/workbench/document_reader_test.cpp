@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "workbench/document_queries.h"
 #include "workbench/document_reader.h"
@@ -153,6 +154,46 @@ TEST(DocumentReader, ReportsBadFilesWithoutHalfALoad)
     EXPECT_EQ(read->path.substr(read->path.size() - tail.size()), tail);
 }
 
+TEST(DocumentReader, MessagesPointAtTheRealFault)
+{
+    std::string error;
+    EXPECT_EQ(workbench::ReadDocumentText(" \n", "x.xml", "Z:\\", kVersion16, &error), nullptr);
+    EXPECT_EQ(error, "x.xml: the file is empty");
+    EXPECT_EQ(workbench::ReadDocumentText("\xFF\xFE<", "x.xml", "Z:\\", kVersion16, &error), nullptr);
+    EXPECT_EQ(error, "x.xml: the file is in UTF-16; documents are UTF-8 (save it as UTF-8)");
+    EXPECT_EQ(ErrorOf("  <staff name=\"Caf\xE9\"/>\n"), "t.xml:2: the file is not UTF-8: byte 0xE9 at column 19 is "
+                                                        "not part of a UTF-8 character (save the file as UTF-8)");
+    EXPECT_EQ(ErrorOf("  <staff name=\"\xC0\xAF\"/>\n"), "t.xml:2: the file is not UTF-8: byte 0xC0 at column 16 is "
+                                                          "not part of a UTF-8 character (save the file as UTF-8)");
+
+    std::unique_ptr<Document> zeros = Read("  <staff number=\"0000000004\"/>\n", &error);
+    ASSERT_NE(zeros, nullptr) << error;
+    EXPECT_EQ(workbench::StaffOrder(*zeros), std::vector<int>{4});
+    EXPECT_EQ(ErrorOf("  <staff number=\"12345678901\"/>\n"),
+              "t.xml:2: <staff> number=\"12345678901\" has too many digits for a whole number from 1 to 32767");
+    EXPECT_EQ(ErrorOf("  <measures count=\"1\"/>\n  <staff/>\n  <selection staves=\"1\" measures=\"-99999999999\"/>\n"),
+              "t.xml:4: <selection> measures=\"-99999999999\" is not a number or range (A-B) within 1 to 32767");
+
+    EXPECT_EQ(ErrorOf("\n  <staff name=\"A&#0;B\"/>\n"), "t.xml:3: &#0; is the character NUL, which no text can hold");
+    EXPECT_EQ(ErrorOf("  <staff name=\"A&#x000;\"/>\n"), "t.xml:2: &#x000; is the character NUL, which no text can hold");
+    EXPECT_EQ(ErrorOf("  <staff name=\"A&nbsp;B\"/>\n"),
+              "t.xml:2: the entity &nbsp; is not defined (a document knows &amp; &lt; &gt; &quot; &apos; and &#N;)");
+    EXPECT_EQ(ErrorOf("  <staff name=\"A & B\"/>\n"),
+              "t.xml:2: a '&' that begins no entity (write &amp; for the character itself)");
+    ASSERT_NE(Read("  <!-- R&B -->\n  <staff name=\"R&amp;B &#233;&#x41;\"/>\n", &error), nullptr) << error;
+
+    EXPECT_EQ(ErrorOf("  <measures count=\"2\"/>\n  <staff/>\n  <staff/>\n  <selection staves=\"2-1\" measures=\"1\"/>\n"),
+              "t.xml:5: <selection> staves=\"2-1\" is a reversed range: write 1-2");
+
+    const std::string longName(200, 'n');
+    EXPECT_EQ(ErrorOf("  <" + longName + "/>\n"), "t.xml:2: unknown element <" + longName.substr(0, 60) + "...>");
+    EXPECT_EQ(ErrorOf("  <noteTypes file=\"" + longName + longName + "\"/>\n"),
+              "t.xml:2: <noteTypes> file=\"" + longName.substr(0, 60) + "...\" makes a path too long (400 characters; "
+              "at most 259)");
+    EXPECT_EQ(workbench::ReadDocumentFile(longName + longName + ".xml", kVersion16, &error), nullptr);
+    EXPECT_EQ(error, longName.substr(0, 60) + "...: the path is too long (404 characters; at most 259)");
+}
+
 TEST(DocumentReader, StaffElementsMakeStaffTextAndInstrumentRecords)
 {
     std::unique_ptr<Document> document =
@@ -269,7 +310,7 @@ TEST(DocumentReader, MeasuresSelectionFontsAndView)
         Read("  <measures count=\"2\" time=\"3/4\" key=\"3\"/>\n"
              "  <measures count=\"1\" time=\"6/8\" key=\"-2\" mode=\"minor\"/>\n"
              "  <staff/><staff/><staff/>\n"
-             "  <selection staves=\"3-2\" measures=\"2-3\"/>\n"
+             "  <selection staves=\"2-3\" measures=\"2-3\"/>\n"
              "  <font name=\"Maestro\"/>\n  <font number=\"3\" name=\"Times New Roman\"/>\n"
              "  <noteTypes file=\"..\\types.txt\"/>\n"
              "  <view pageView=\"no\" zoom=\"150\" page=\"4\"/>\n");
@@ -286,8 +327,8 @@ TEST(DocumentReader, MeasuresSelectionFontsAndView)
     EXPECT_EQ(Word(third, 6), 512u);
     EXPECT_FALSE(document->records.Contains(0x534F4D53, RecordKey::FromNumbers(4)));
 
-    const std::array<unsigned char, 20> selection = {0, 0, 3, 0, 2, 0, 0, 0, 0, 0,
-                                                     0, 0, 2, 0, 3, 0, 0xFF, 0xFF, 0xFF, 0x7F};
+    const std::array<unsigned char, 20> selection = {0, 0, 2, 0, 2, 0, 0, 0, 0, 0,
+                                                     0, 0, 3, 0, 3, 0, 0xFF, 0xFF, 0xFF, 0x7F};
     EXPECT_EQ(document->selection, selection);
     EXPECT_EQ(document->fonts, (std::vector<std::string>{"Maestro", "", "Times New Roman"}));
     EXPECT_EQ(document->noteTypeFile, "Z:\\types.txt");

@@ -11,6 +11,7 @@
 #include "tests/workbench/test_documents.h"
 #include "workbench/host_services.h"
 #include "workbench/main_window.h"
+#include "workbench/message_loop.h"
 
 namespace {
 
@@ -124,6 +125,45 @@ TEST(MainWindow, ThePartBoxShowsAndChoosesTheCurrentPart)
     char title[64] = {};
     GetWindowTextA(window.Handle(), title, sizeof title);
     EXPECT_STREQ(title, "Finale workbench - Suite - Flute");
+
+    window.Destroy();
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    workbench::Workbench::Instance().CloseAll();
+}
+
+TEST(MainWindow, ShowsNamesAsDisplayedRefusesReversedMeasuresAndTabsBetweenFields)
+{
+    OpenOnly("<measures count='6'/><midiMap number='2' file='m.xml' reference='Rock &amp; Roll'/>"
+             "<staff name='^font(Arial)^size(12)^nfx(0)B^flat() Clarinet ^^1' midiMap='2'/>"
+             "<staff name='F^sharp()' midiMap='3'/><staff name='Flute'/>");
+    workbench::Plugins plugins;
+    workbench::MainWindow window(plugins);
+    std::string error;
+    ASSERT_TRUE(window.Create(&error)) << error;
+    HWND list = Child(window.Handle(), WC_LISTVIEWA, 0);
+    HWND from = Child(window.Handle(), "Edit", 0);
+    HWND to = Child(window.Handle(), "Edit", 1);
+    EXPECT_EQ(Cell(list, 0, 2), "Bb Clarinet ^1");
+    EXPECT_EQ(Cell(list, 1, 2), "F#");
+    EXPECT_EQ(Cell(list, 0, 5), "2 Rock & Roll");
+    EXPECT_EQ(Cell(list, 1, 5), "3 (not in the document)");
+    EXPECT_EQ(Cell(list, 2, 5), "General MIDI");
+
+    SelectRow(list, 0, true);
+    SetWindowTextA(from, "4");
+    SetWindowTextA(to, "2");
+    char state[128] = {};
+    GetWindowTextA(Child(window.Handle(), "Static", 2), state, sizeof state);
+    EXPECT_STREQ(state, "Measures 4 to 2 are reversed: the first must not be above the last; nothing selected");
+
+    ShowWindow(window.Handle(), SW_SHOW);
+    SetForegroundWindow(window.Handle());
+    SetFocus(list);
+    MSG tab = {list, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(workbench::IsPluginDialogMessage(&tab));
+    EXPECT_EQ(GetFocus(), from);
+    EXPECT_EQ(to, GetNextDlgTabItem(window.Handle(), from, FALSE));
 
     window.Destroy();
     MSG quit;

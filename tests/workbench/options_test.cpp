@@ -29,6 +29,9 @@ TEST(Options, StepsKeepTheirOrderAndValues)
                       &options, &error))
         << error;
     EXPECT_EQ(options.plugins, (std::vector<std::string>{"a.fxt"}));
+    EXPECT_FALSE(options.help);
+    Options help;
+    EXPECT_TRUE(Parse({"-h"}, &help, &error) && help.help);
     EXPECT_EQ(options.hostVersion, 0x11000000u);
     EXPECT_FALSE(options.pluginFolder);
     EXPECT_TRUE(options.IsScript());
