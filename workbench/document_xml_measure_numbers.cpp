@@ -141,9 +141,6 @@ bool ReadMeasureNumbers(ElementReader& reader, const XMLElement* element, ScoreD
         !reader.Choice(element, "style", {"digits", "letters"}, &style)) {
         return false;
     }
-    if (region.measures.first > region.measures.last) {
-        return reader.Fail(element, "measures run backwards");
-    }
     if (style == 1) {
         region.base = 26;
         region.startChar = 'a';

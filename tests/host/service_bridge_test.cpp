@@ -191,11 +191,12 @@ TEST(HostBridge, EndAndCancelNeverReachTheHostWithoutAnOpenEdit)
 TEST(HostBridge, RefusedStartStillRaisesTheDepth)
 {
     g_start_answer = 0;
+    const int cancels = g_cancel_calls;
     EXPECT_EQ(FX_StartFinaleEdit("Drumwell", 0x0F000200), 0);
     EXPECT_EQ(_FinaleEditDepth, 1);
     // The unmatched cancel that follows reaches the host.
     FX_CancelFinaleEdit(0x0F000200);
-    EXPECT_EQ(g_cancel_calls, 1);
+    EXPECT_EQ(g_cancel_calls, cancels + 1);
     EXPECT_EQ(_FinaleEditDepth, 0);
 }
 

@@ -47,7 +47,7 @@ TEST(MeasureDocuments, CellsMakeKeyRecordsAndMusicOnStavesThatAllowThem)
     std::unique_ptr<Document> document =
         Read("  <measures count=\"4\"/>\n"
              "  <staff number=\"2\" independentKeys=\"yes\"/>\n  <staff number=\"6\" independentKeys=\"no\"/>\n"
-             "  <cell staff=\"2\" measures=\"3-1\" key=\"1\" mode=\"minor\">\n"
+             "  <cell staff=\"2\" measures=\"1-3\" key=\"1\" mode=\"minor\">\n"
              "    <layer number=\"2\" entries=\"q. e h\"/>\n"
              "    <layer number=\"4\" entries=\" w.. \t 7 \"/>\n"
              "  </cell>\n"

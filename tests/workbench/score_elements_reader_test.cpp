@@ -40,7 +40,7 @@ unsigned Word(const Bytes& bytes, size_t offset)
 TEST(ScoreElements, RefuseWhatTheHostCannotHold)
 {
     EXPECT_EQ(ErrorOf("<measureNumbers/>\n"), "t.xml:3: <measureNumbers> needs the attribute \"measures\"");
-    EXPECT_EQ(ErrorOf("<measureNumbers measures='5-2'/>\n"), "t.xml:3: <measureNumbers> measures run backwards");
+    EXPECT_EQ(ErrorOf("<measureNumbers measures='5-2'/>\n"), "t.xml:3: <measureNumbers> measures=\"5-2\" is a reversed range: write 2-5");
     EXPECT_EQ(ErrorOf("<measureNumbers measures='1' prefix='abcdefghijklmnopqrstuvwxyz'/>\n"),
               "t.xml:3: <measureNumbers> prefix has more than 23 characters");
     EXPECT_EQ(ErrorOf("<measureNumbers measures='1' base='1'/>\n"),
