@@ -44,10 +44,20 @@ fi
 
 # A Wine prefix prepared once, without the Mono and Gecko installers.
 export WINEPREFIX="$deps/wine" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# Wine may leave the prefix half made and still answer 0, so the registry it
+# writes last is what tells; a second try starts from nothing.
+for attempt in 1 2; do
+    [ -f "$WINEPREFIX/system.reg" ] && break
     echo "bootstrap: preparing the Wine prefix"
+    rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
+    wineboot -i </dev/null >"$deps/wineboot.log" 2>&1 || true
     wineserver -w
+done
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "bootstrap: Wine did not prepare its prefix at $WINEPREFIX; wineboot printed:" >&2
+    cat "$deps/wineboot.log" >&2
+    df -h "$deps" >&2
+    exit 1
 fi
 echo "bootstrap: ready"
