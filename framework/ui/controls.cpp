@@ -18,14 +18,25 @@ HWND FCControl::_GetDialog() const
     return _ownerWindow != nullptr ? _ownerWindow->GetWindowHandle() : nullptr;
 }
 
+// GetDlgItem asks the window server for the dialog's children each time,
+// which costs more than most messages to the item (a list of thousands of
+// rows would pay it per row). A window of this process is checked locally:
+// the item kept is used while it is alive, the dialog's child and has the ID.
 HWND FCControl::_GetWindow() const
 {
-    return GetDlgItem(_GetDialog(), _controlID);
+    HWND dialog = _GetDialog();
+    if (_window == nullptr || _windowDialog != dialog || !IsWindow(_window) || GetParent(_window) != dialog ||
+        static_cast<short>(GetDlgCtrlID(_window)) != _controlID) {
+        _window = GetDlgItem(dialog, _controlID);
+        _windowDialog = dialog;
+    }
+    return _window;
 }
 
 long FCControl::_SendItemMessage(unsigned int message, unsigned int wParam, long lParam) const
 {
-    return static_cast<long>(SendDlgItemMessageA(_GetDialog(), _controlID, message, wParam, lParam));
+    HWND window = _GetWindow();
+    return window != nullptr ? static_cast<long>(SendMessageA(window, message, wParam, lParam)) : 0;
 }
 
 RECT FCControl::LiveRect() const
@@ -100,21 +111,21 @@ void FCCtrlStatic::SetInteger(int value)
 
 void FCCtrlPopup::Clear()
 {
-    SendDlgItemMessageA(_GetDialog(), GetControlID(), CB_RESETCONTENT, 0, 0);
+    _SendItemMessage(CB_RESETCONTENT, 0, 0);
 }
 
 void FCCtrlPopup::AddString(FCString* text)
 {
     const char* entry = text != nullptr ? text->GetCString() : "";
-    SendDlgItemMessageA(_GetDialog(), GetControlID(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    _SendItemMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
 }
 
 void FCCtrlPopup::DeleteItem(int index)
 {
-    SendDlgItemMessageA(_GetDialog(), GetControlID(), CB_DELETESTRING, index, 0);
+    _SendItemMessage(CB_DELETESTRING, index, 0);
 }
 
 int FCCtrlPopup::GetCount()
 {
-    return static_cast<int>(SendDlgItemMessageA(_GetDialog(), GetControlID(), CB_GETCOUNT, 0, 0));
+    return static_cast<int>(_SendItemMessage(CB_GETCOUNT, 0, 0));
 }

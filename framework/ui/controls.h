@@ -1,6 +1,7 @@
 // The basic controls of a dialog: FCControl, FCCtrlStatic, FCCtrlPopup,
 // FCCtrlButton. A control names a dialog item by its ID and reaches it
-// through its owner window's dialog whenever it is used.
+// through its owner window's dialog whenever it is used; the item found is
+// kept while it is still that dialog's child with that ID.
 #pragma once
 
 #include <windows.h>
@@ -80,6 +81,9 @@ private:
     short _controlID;
     FCUserWindow* _ownerWindow = nullptr;
     int _commandRole = kNoRole;
+    // The item last found and the dialog it was found in.
+    mutable HWND _window = nullptr;
+    mutable HWND _windowDialog = nullptr;
 };
 
 // A static text.

@@ -75,6 +75,24 @@ TEST_F(OpenDialogTest, PopUpCountsEntriesAndTheHostCountsFromOne)
     EXPECT_EQ(window.popup->GetCount(), 1);
 }
 
+TEST_F(OpenDialogTest, AControlFollowsItsItemWhenTheItemIsReplaced)
+{
+    FCString entry("Snare");
+    window.popup->AddString(&entry);
+    EXPECT_EQ(window.popup->GetCount(), 1);
+    HWND old = GetDlgItem(dialog, IDC_SORT_POPUP);
+    DestroyWindow(old);
+    EXPECT_EQ(window.popup->GetCount(), 0);
+    HWND replacement = CreateWindowA("COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 80, 80, dialog,
+                                     reinterpret_cast<HMENU>(IDC_SORT_POPUP), nullptr, nullptr);
+    window.popup->AddString(&entry);
+    window.popup->AddString(&entry);
+    EXPECT_EQ(SendMessageA(replacement, CB_GETCOUNT, 0, 0), 2);
+    // An item given another ID is no longer the control's.
+    SetWindowLongPtrA(replacement, GWLP_ID, IDC_SORT_POPUP + 100);
+    EXPECT_EQ(window.popup->GetCount(), 0);
+}
+
 TEST(Controls, WithoutADialogOperationsHaveNoEffect)
 {
     FCCtrlStatic loose(IDC_FIRST_STATIC);
