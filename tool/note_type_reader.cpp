@@ -1,6 +1,8 @@
 // The host's percussion note type table: a stamp line, then entry lines of
 // up to eight comma-separated fields, read once into _PercussionNoteTypes.
+#include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "framework/streams/file_stream.h"
@@ -28,9 +30,15 @@ int CommaCount(const FCString& line)
     return commas;
 }
 
-// The line's fields, untrimmed; an eighth comma ends the entry. Each field is
-// copied whole into room made once, so a long field costs its length only.
-void SplitFields(const FCString& line, FCString fields[kEntryFields])
+// A field is the units [start, end) of its line.
+struct Field {
+    int start = 0;
+    int end = 0;
+};
+
+// The line's fields, untrimmed; an eighth comma ends the entry, and fields
+// beyond the last comma stay empty.
+void SplitFields(const FCString& line, Field fields[kEntryFields])
 {
     int field = 0;
     int start = 0;
@@ -38,30 +46,41 @@ void SplitFields(const FCString& line, FCString fields[kEntryFields])
         if (i < line.GetLength() && line.GetItemAt(i) != ',') {
             continue;
         }
-        if (i > start) {
-            fields[field]._ExpandStorageIfNecessary(i - start);
-        }
-        for (int unit = start; unit < i; ++unit) {
-            fields[field].Append(line.GetItemAt(unit));
-        }
-        ++field;
+        fields[field++] = Field{start, i};
         start = i + 1;
     }
 }
 
-FCPercNoteType* CreateNoteType(const FCString& line)
+// The field read as FCString::GetInteger reads it (its units narrowed to
+// bytes, then atoi), without a string made for each field.
+int FieldInteger(const FCString& line, Field field, std::string* bytes)
 {
-    FCString fields[kEntryFields];
+    bytes->clear();
+    for (int i = field.start; i < field.end; ++i) {
+        bytes->push_back(static_cast<char>(line.GetItemAt(i) & 0xFF));
+    }
+    return std::atoi(bytes->c_str());
+}
+
+FCPercNoteType* CreateNoteType(const FCString& line, std::string* bytes)
+{
+    Field fields[kEntryFields];
     SplitFields(line, fields);
     auto* entry = new FCPercNoteType;
-    entry->typeNumber = static_cast<unsigned short>(fields[0].GetInteger());
-    entry->column2 = fields[1].GetInteger();
-    entry->name.SetString(&fields[2]);
-    entry->column4 = fields[3].GetInteger();
-    entry->generalMidiNote = fields[4].GetInteger();
-    entry->column6 = fields[5].GetInteger();
-    entry->column7 = fields[6].GetInteger();
-    entry->column8 = fields[7].GetInteger();
+    entry->typeNumber = static_cast<unsigned short>(FieldInteger(line, fields[0], bytes));
+    entry->column2 = FieldInteger(line, fields[1], bytes);
+    const Field name = fields[2];
+    if (name.end > name.start) {
+        entry->name._ExpandStorageIfNecessary(name.end - name.start);
+    }
+    for (int i = name.start; i < name.end; ++i) {
+        entry->name.Append(line.GetItemAt(i));
+    }
+    entry->column4 = FieldInteger(line, fields[3], bytes);
+    entry->generalMidiNote = FieldInteger(line, fields[4], bytes);
+    entry->column6 = FieldInteger(line, fields[5], bytes);
+    entry->column7 = FieldInteger(line, fields[6], bytes);
+    entry->column8 = FieldInteger(line, fields[7], bytes);
     return entry;
 }
 
@@ -121,8 +140,9 @@ bool FCDrumwellBlockHandler::ReadPercNoteTypesFile()
     }
     // One array for the table, as large as adding the entries one by one leaves it.
     _PercussionNoteTypes._RequireElement(static_cast<int>(entries.size()) - 1);
+    std::string bytes;
     for (const FCString* line : entries) {
-        _PercussionNoteTypes.Add(CreateNoteType(*line));
+        _PercussionNoteTypes.Add(CreateNoteType(*line, &bytes));
     }
     return true;
 }

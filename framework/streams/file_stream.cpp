@@ -84,13 +84,18 @@ FCString* FCTextFileStream::ReadString()
     if (file == nullptr) {
         return nullptr;
     }
-    int byte = std::fgetc(file);
-    if (byte == EOF) {
-        return nullptr;
-    }
+    // One lock for the line, then the bytes straight from the stream's
+    // buffer: fgetc would take and give back the lock for every byte.
+    _lock_file(file);
+    int byte = _getc_nolock(file);
+    const bool atEnd = byte == EOF;
     std::string bytes;
-    for (; byte != EOF && byte != '\n' && byte != '\r'; byte = std::fgetc(file)) {
+    for (; byte != EOF && byte != '\n' && byte != '\r'; byte = _getc_nolock(file)) {
         bytes.push_back(static_cast<char>(byte));
+    }
+    _unlock_file(file);
+    if (atEnd) {
+        return nullptr;
     }
     // Room made once: appending unit by unit would copy a long line over
     // and over as it grows in steps of ten.
