@@ -99,8 +99,8 @@ private:
 
 // Opening documents of many staves beside tinyxml2's parse of the same file.
 // Each is opened as the host's --document step does: read, built, shown.
-bool MeasureDocuments(BenchFolder& folder, const std::string& mapFile, workbench::Script& script,
-                      workbench::MainWindow& mainWindow);
+bool MeasureDocuments(BenchFolder& folder, const std::string& mapFile, const std::string& noteTypeFile,
+                      workbench::Script& script, workbench::MainWindow& mainWindow);
 // The note type reader on large and odd files beside reading their bytes.
 bool MeasureNoteTypeFiles(BenchFolder& folder);
 

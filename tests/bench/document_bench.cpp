@@ -23,9 +23,10 @@ constexpr int kLayoutNotes = 8;
 
 // Every fourth staff is a percussion staff with a layout of its own; every
 // staff has a name and an instrument; a raw record per ten staves.
-std::string DocumentText(int staves, const std::string& mapFile)
+std::string DocumentText(int staves, const std::string& mapFile, const std::string& noteTypeFile)
 {
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<document name=\"Large Score\">\n"
+                      "  <noteTypes file=\"" + noteTypeFile + "\"/>\n"
                       "  <midiMap number=\"1\" file=\"" + mapFile + "\" reference=\"Bench Kit\"/>\n"
                       "  <measures count=\"32\" time=\"4/4\"/>\n";
     for (int staff = 1; staff <= staves; ++staff) {
@@ -57,11 +58,12 @@ struct Result {
 
 }  // namespace
 
-bool MeasureDocuments(BenchFolder& folder, const std::string& mapFile, workbench::Script& script, workbench::MainWindow& mainWindow)
+bool MeasureDocuments(BenchFolder& folder, const std::string& mapFile, const std::string& noteTypeFile,
+                      workbench::Script& script, workbench::MainWindow& mainWindow)
 {
     std::vector<Result> results;
     for (int staves : kStaffCounts) {
-        const std::string text = DocumentText(staves, mapFile);
+        const std::string text = DocumentText(staves, mapFile, noteTypeFile);
         const std::string name = "bench_score_" + std::to_string(staves) + ".xml";
         const std::string path = folder.Write(name.c_str(), text);
         if (path.empty()) {

@@ -376,7 +376,8 @@ bool RunAll(bench::BenchFolder& folder, BenchFiles& files)
         std::fflush(stdout);
     }
     workbench::Workbench::Instance().CloseAll();
-    done = done && bench::MeasureDocuments(folder, files.mapPath, script, mainWindow) && bench::MeasureNoteTypeFiles(folder);
+    done = done && bench::MeasureDocuments(folder, files.mapPath, folder.Path() + "\\" + kNoteTypeFileName, script,
+                                               mainWindow) && bench::MeasureNoteTypeFiles(folder);
     workbench::StopAlertWatch();
     mainWindow.Destroy();
     workbench::ProcessPendingMessages();
