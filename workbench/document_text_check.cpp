@@ -165,7 +165,10 @@ bool Scan::Run()
         return false;
     }
     for (size_t at = 0; at < _size;) {
-        if (std::strncmp(_text + at, "<!--", 4) == 0) {
+        // Most bytes begin nothing to look at: no call for them.
+        if (_text[at] != '<' && _text[at] != '&') {
+            ++at;
+        } else if (std::strncmp(_text + at, "<!--", 4) == 0) {
             SkipPast(&at, "-->");
         } else if (std::strncmp(_text + at, "<![CDATA[", 9) == 0) {
             SkipPast(&at, "]]>");
