@@ -19,5 +19,7 @@ function(add_workbench_run name)
         COMMAND ${CMAKE_COMMAND} "-DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}" "-DPROGRAM=${ARG_PROGRAM}"
             "-DARGS=${ARG_ARGS}" "-DSAME_IMAGES=${ARG_SAME_IMAGES}" "-DSOURCE_DIR=${CMAKE_SOURCE_DIR}" "-DBINARY_DIR=${CMAKE_BINARY_DIR}" ${checks}
             -P ${CMAKE_SOURCE_DIR}/cmake/run_workbench.cmake)
-    set_tests_properties(${name} PROPERTIES TIMEOUT 100)
+    # Runs share the display with its focus and clipboard, and the files the
+    # host makes from MusicXML scores: one at a time.
+    set_tests_properties(${name} PROPERTIES TIMEOUT 100 RESOURCE_LOCK workbench_desktop)
 endfunction()

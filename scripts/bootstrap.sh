@@ -60,4 +60,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     df -h "$deps" >&2
     exit 1
 fi
+# Wine waits up to two seconds for a window manager each time it hides or
+# destroys a window it leaves to one, and under Xvfb none runs: in this
+# prefix Wine handles its windows itself.
+if ! grep -qx '"Managed"="N"' "$WINEPREFIX/user.reg"; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+fi
 echo "bootstrap: ready"
