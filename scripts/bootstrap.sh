@@ -46,7 +46,7 @@ fi
 export WINEPREFIX="$deps/wine" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine may leave the prefix half made and still answer 0, so the registry it
 # writes last is what tells; a second try starts from nothing.
-for attempt in 1 2; do
+for _ in 1 2; do
     [ -f "$WINEPREFIX/system.reg" ] && break
     echo "bootstrap: preparing the Wine prefix"
     rm -rf "$WINEPREFIX"
