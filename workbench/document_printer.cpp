@@ -7,6 +7,7 @@
 #include "workbench/document_queries.h"
 #include "workbench/host_layouts.h"
 #include "workbench/output.h"
+#include "workbench/paths.h"
 
 namespace workbench {
 
@@ -141,12 +142,12 @@ std::string DescribeDocument(const Document& document, unsigned long hostVersion
 {
     std::string text = "document " + std::to_string(document.number) + " " + Quoted(document.name) + "\n";
     if (!document.path.empty()) {
-        text += "  file: " + document.path + "\n";
+        text += "  file: " + Utf8FromPath(document.path) + "\n";
     }
     text += "  note types: " + (document.noteTypeFile.empty() ? std::string("the workbench's own")
-                                                                 : document.noteTypeFile) + "\n";
+                                                                 : Utf8FromPath(document.noteTypeFile)) + "\n";
     for (const MidiMapFile& map : document.midiMaps) {
-        text += "  MIDI map " + std::to_string(map.number) + ": " + QuotedUtf8(map.reference) + " in " + map.path + "\n";
+        text += "  MIDI map " + std::to_string(map.number) + ": " + QuotedUtf8(map.reference) + " in " + Utf8FromPath(map.path) + "\n";
     }
     for (size_t i = 0; i < document.fonts.size(); ++i) {
         if (!document.fonts[i].empty()) {

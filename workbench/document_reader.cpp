@@ -79,6 +79,7 @@ bool IsArchiveName(const std::string& path)
 }
 
 // Compressed MusicXML: messages name the root file inside the archive.
+// `path` is the archive's as messages show it (UTF-8).
 std::unique_ptr<Document> ReadArchive(const std::string& path, const std::string& full, unsigned long hostVersion,
                                       std::string* error, std::vector<std::string>* warnings)
 {
@@ -117,22 +118,24 @@ std::unique_ptr<Document> ReadDocumentText(const char* xml, const std::string& f
 std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned long hostVersion, std::string* error,
                                            std::vector<std::string>* warnings)
 {
+    // Messages are UTF-8 and name the file as it was given.
+    const std::string shown = Utf8FromPath(path);
     std::string fault;
     std::string full = path.size() < MAX_PATH ? FullPath(path) : std::string();
     std::string text;
     if (path.size() >= MAX_PATH || full.size() >= MAX_PATH) {
-        fault = Shortened(path) + ": the path is too long (" + std::to_string(std::max(path.size(), full.size())) +
+        fault = Shortened(shown) + ": the path is too long (" + std::to_string(std::max(path.size(), full.size())) +
                 " characters; at most " + std::to_string(MAX_PATH - 1) + ")";
     } else if (IsArchiveName(full)) {
-        std::unique_ptr<Document> document = ReadArchive(path, full, hostVersion, error, warnings);
+        std::unique_ptr<Document> document = ReadArchive(shown, full, hostVersion, error, warnings);
         if (document) {
             document->path = full;
         }
         return document;
     } else if (!ReadWhole(full, &text)) {
-        fault = path + ": " + (full.empty() || !IsExistingFile(full) ? "cannot open the file" : "cannot read the file");
+        fault = shown + ": " + (full.empty() || !IsExistingFile(full) ? "cannot open the file" : "cannot read the file");
     } else {
-        CheckDocumentText(text.data(), text.size(), path, &fault);
+        CheckDocumentText(text.data(), text.size(), shown, &fault);
     }
     if (!fault.empty()) {
         if (error != nullptr) {
@@ -142,7 +145,7 @@ std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned lon
     }
     tinyxml2::XMLDocument parsed;
     parsed.Parse(text.data(), text.size());
-    std::unique_ptr<Document> document = ReadParsed(parsed, path, FolderOf(full), hostVersion, error, warnings);
+    std::unique_ptr<Document> document = ReadParsed(parsed, shown, FolderOf(full), hostVersion, error, warnings);
     if (document) {
         document->path = full;
     }

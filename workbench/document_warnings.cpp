@@ -20,11 +20,11 @@ namespace {
 std::string MidiMapProblem(const MidiMapFile& map)
 {
     if (!IsExistingFile(map.path)) {
-        return "there is no file " + map.path;
+        return "there is no file " + Utf8FromPath(map.path);
     }
     tinyxml2::XMLDocument xml;
     if (xml.LoadFile(map.path.c_str()) != tinyxml2::XML_SUCCESS) {
-        return map.path + " is not well-formed XML (line " + std::to_string(xml.ErrorLineNum()) + ": " +
+        return Utf8FromPath(map.path) + " is not well-formed XML (line " + std::to_string(xml.ErrorLineNum()) + ": " +
                DescribeXmlError(xml.ErrorID()) + ")";
     }
     const tinyxml2::XMLElement* root = xml.FirstChildElement("FinaleNameDocument");
@@ -36,7 +36,7 @@ std::string MidiMapProblem(const MidiMapFile& map)
             return std::string();
         }
     }
-    return map.path + " has no note name list \"" + map.reference + "\"";
+    return Utf8FromPath(map.path) + " has no note name list \"" + map.reference + "\"";
 }
 
 std::string Trimmed(const std::string& line)
@@ -100,13 +100,13 @@ std::vector<std::string> DocumentWarnings(const ScoreDescription& score, const s
     std::string problem;
     if (!ReadNoteTypes(table, &types, &problem)) {
         warn(score.noteTypeLine != 0 ? score.noteTypeLine : firstNote->line,
-             "the note type table " + table + " " + problem + ": the layout notes' types are not checked");
+             "the note type table " + Utf8FromPath(table) + " " + problem + ": the layout notes' types are not checked");
         return warnings;
     }
     for (const LayoutDescription& layout : score.layouts) {
         for (const LayoutNoteDescription& note : layout.notes) {
             if (types.count(note.type) == 0) {
-                warn(note.line, "note type " + std::to_string(note.type) + " is not in the note type table " + table);
+                warn(note.line, "note type " + std::to_string(note.type) + " is not in the note type table " + Utf8FromPath(table));
             }
         }
     }

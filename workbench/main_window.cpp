@@ -119,6 +119,18 @@ std::string Range(int first, int last)
     return first == last ? std::to_string(first) : std::to_string(first) + "-" + std::to_string(last);
 }
 
+// The workbench's messages are UTF-8; a box in Unicode shows them whole.
+void ShowMessage(HWND owner, const std::string& text, UINT style)
+{
+    const int size = static_cast<int>(text.size());
+    int wide = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    std::wstring units(wide > 0 ? wide : 0, L'\0');
+    if (wide > 0) {
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), size, &units[0], wide);
+    }
+    MessageBoxW(owner, units.c_str(), L"Finale workbench", style);
+}
+
 }  // namespace
 
 bool MainWindow::Create(std::string* error)
@@ -380,7 +392,7 @@ void MainWindow::OpenDocument()
     std::vector<std::string> warnings;
     std::unique_ptr<Document> document = ReadDocumentFile(path, host.hostVersion, &error, &warnings);
     if (!document) {
-        MessageBoxA(_window, error.c_str(), "Finale workbench", MB_OK | MB_ICONERROR);
+        ShowMessage(_window, error, MB_OK | MB_ICONERROR);
         return;
     }
     if (!warnings.empty()) {
@@ -388,7 +400,7 @@ void MainWindow::OpenDocument()
         for (const std::string& warning : warnings) {
             text += warning + "\n";
         }
-        MessageBoxA(_window, text.c_str(), "Finale workbench", MB_OK | MB_ICONWARNING);
+        ShowMessage(_window, text, MB_OK | MB_ICONWARNING);
     }
     host.Open(std::move(document));
     Refresh();

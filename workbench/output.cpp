@@ -7,7 +7,8 @@
 #include <io.h>
 
 #include <cstdio>
-#include <vector>
+
+#include "workbench/code_pages.h"
 
 namespace workbench {
 
@@ -38,18 +39,7 @@ void UseLineFeeds()
 
 std::string Utf8FromHost(const std::string& text)
 {
-    constexpr UINT kHostCodePage = 1252;
-    if (text.empty()) {
-        return text;
-    }
-    const int size = static_cast<int>(text.size());
-    int wide = MultiByteToWideChar(kHostCodePage, 0, text.data(), size, nullptr, 0);
-    std::vector<wchar_t> units(wide > 0 ? wide : 1);
-    MultiByteToWideChar(kHostCodePage, 0, text.data(), size, units.data(), wide);
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, units.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string utf8(bytes > 0 ? bytes : 0, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, units.data(), wide, &utf8[0], bytes, nullptr, nullptr);
-    return utf8;
+    return Recode(text, kHostCodePage, CP_UTF8);
 }
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "workbench/code_pages.h"
+
 namespace workbench {
 
 std::string FullPath(const std::string& path)
@@ -56,6 +58,16 @@ bool IsExistingFile(const std::string& path)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string PathFromUtf8(const std::string& utf8, bool* lossy)
+{
+    return Recode(utf8, CP_UTF8, CP_ACP, lossy);
+}
+
+std::string Utf8FromPath(const std::string& path)
+{
+    return Recode(path, CP_ACP, CP_UTF8);
 }
 
 std::string ProgramFolder()

@@ -16,6 +16,11 @@ std::string FolderOf(const std::string& path);
 // The text after the last separator.
 std::string FileNameOf(const std::string& path);
 bool IsExistingFile(const std::string& path);
+// Paths are kept in the process's code page, as Windows' file functions and
+// the host's services take them; documents and printed output are UTF-8.
+// `lossy` tells that the path has characters the code page cannot hold.
+std::string PathFromUtf8(const std::string& utf8, bool* lossy);
+std::string Utf8FromPath(const std::string& path);
 // The folder of FINALE.EXE.
 std::string ProgramFolder();
 // The note type table that FINALE.EXE keeps beside itself.

@@ -37,7 +37,7 @@ bool Plugins::Load(const std::string& path, unsigned long hostVersion, std::stri
     std::string full = FullPath(path);
     HMODULE module = full.empty() ? nullptr : LoadLibraryA(full.c_str());
     if (module == nullptr) {
-        *error = path + ": cannot load the plug-in (error " + std::to_string(GetLastError()) + ")";
+        *error = Utf8FromPath(path) + ": cannot load the plug-in (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
     for (const Plugin& loaded : _plugins) {
@@ -55,7 +55,7 @@ bool Plugins::Load(const std::string& path, unsigned long hostVersion, std::stri
     if (version == nullptr || init == nullptr || enumerate == nullptr || plugin.invoke == nullptr ||
         plugin.terminate == nullptr || plugin.menuStatus == nullptr) {
         FreeLibrary(module);
-        *error = path + ": not a plug-in: it lacks the Finale extension entry points";
+        *error = Utf8FromPath(path) + ": not a plug-in: it lacks the Finale extension entry points";
         return false;
     }
     // What the plug-in answers is the interface version it was built for;
@@ -65,7 +65,7 @@ bool Plugins::Load(const std::string& path, unsigned long hostVersion, std::stri
     if (init(0, &flags) == 0) {
         plugin.terminate(0);
         FreeLibrary(module);
-        *error = path + ": the plug-in refused to start";
+        *error = Utf8FromPath(path) + ": the plug-in refused to start";
         return false;
     }
     _plugins.push_back(plugin);

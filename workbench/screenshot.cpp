@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "workbench/paths.h"
+
 namespace workbench {
 namespace {
 
@@ -62,7 +64,7 @@ bool SaveImage(HWND window, bool clientOnly, const std::string& path, std::strin
         written = false;
     }
     if (!written) {
-        *error = "screenshot: cannot write " + path;
+        *error = "screenshot: cannot write " + Utf8FromPath(path);
         return false;
     }
     return true;

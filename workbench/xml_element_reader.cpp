@@ -8,8 +8,8 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
+#include "workbench/code_pages.h"
 #include "workbench/document_text_check.h"
 #include "workbench/paths.h"
 
@@ -228,25 +228,7 @@ bool ElementReader::Font(const tinyxml2::XMLElement* element, const char* nameAt
 // Files are UTF-8; the host's texts are 8-bit, in the Windows Latin 1 code page.
 std::string ToHostText(const char* utf8, bool* lossy)
 {
-    *lossy = false;
-    if (utf8 == nullptr || *utf8 == '\0') {
-        return std::string();
-    }
-    int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, nullptr, 0);
-    std::vector<wchar_t> units(wide > 0 ? wide : 1);
-    BOOL replaced = FALSE;
-    int narrow = 0;
-    if (wide > 0 && MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, units.data(), wide) == wide) {
-        narrow = WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, units.data(), wide, nullptr, 0, "?", &replaced);
-    }
-    if (narrow <= 0) {
-        *lossy = true;
-        return std::string();
-    }
-    std::vector<char> bytes(narrow);
-    WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, units.data(), wide, bytes.data(), narrow, "?", &replaced);
-    *lossy = replaced != FALSE;
-    return std::string(bytes.data());
+    return Recode(utf8 != nullptr ? utf8 : "", CP_UTF8, kHostCodePage, lossy);
 }
 
 bool ElementReader::HostText(const tinyxml2::XMLElement* element, const char* attribute, std::string* text)
@@ -281,7 +263,12 @@ bool ElementReader::FilePath(const tinyxml2::XMLElement* element, std::string* p
     if (!Required(element, "file", &file)) {
         return false;
     }
-    *path = std::strlen(file) < MAX_PATH ? PathBeside(_folder, file) : std::string();
+    bool lossy = false;
+    const std::string local = PathFromUtf8(file, &lossy);
+    if (lossy) {
+        return Fail(element, "file=\"" + Shortened(file) + "\" has characters that Windows' code page here cannot hold");
+    }
+    *path = std::strlen(file) < MAX_PATH ? PathBeside(_folder, local) : std::string();
     if (std::strlen(file) >= MAX_PATH || path->size() >= MAX_PATH) {
         return Fail(element, "file=\"" + Shortened(file) + "\" makes a path too long (" +
                                  std::to_string(std::max(std::strlen(file), path->size())) + " characters; at most " +

@@ -1,12 +1,17 @@
 // The workbench document reader: its messages for bad files, and the host
 // records each element produces, byte for byte.
+#include <windows.h>
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 #include <string>
 #include <vector>
 
 #include "workbench/document_queries.h"
 #include "workbench/document_reader.h"
+#include "workbench/paths.h"
 
 namespace {
 
@@ -152,6 +157,42 @@ TEST(DocumentReader, ReportsBadFilesWithoutHalfALoad)
     ASSERT_GT(read->path.size(), tail.size() + 2);
     EXPECT_EQ(read->path.substr(1, 2), ":\\");
     EXPECT_EQ(read->path.substr(read->path.size() - tail.size()), tail);
+}
+
+// Paths are kept in the code page, as Windows' file functions take them;
+// documents name files in UTF-8 and messages are UTF-8.
+TEST(DocumentReader, FilesNamedBeyondAsciiAreFoundAndNamedInUtf8)
+{
+    char temp[MAX_PATH];
+    ASSERT_GT(GetTempPathA(sizeof temp, temp), 0u);
+    bool lossy = true;
+    const std::string folder = temp + workbench::PathFromUtf8("Dr\xC3\xA9sir\xC3\xA9" "e", &lossy);
+    ASSERT_FALSE(lossy);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string map = folder + "\\" + workbench::PathFromUtf8("cartes_\xC3\xA9.xml", &lossy);
+    const std::string document = folder + "\\score.xml";
+    for (const auto& [path, text] : {std::pair{map, std::string("<maps/>")},
+                                     std::pair{document, std::string("<document><midiMap number=\"1\" file=\""
+                                                                     "cartes_\xC3\xA9.xml\" reference=\"Kit\"/>"
+                                                                     "</document>")}}) {
+        FILE* file = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs(text.c_str(), file);
+        std::fclose(file);
+    }
+    std::string error;
+    std::vector<std::string> warnings;
+    ASSERT_NE(workbench::ReadDocumentFile(document, kVersion16, &error, &warnings), nullptr) << error;
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("Dr\xC3\xA9sir\xC3\xA9" "e\\cartes_\xC3\xA9.xml has no note name list"),
+              std::string::npos)
+        << warnings[0];
+    EXPECT_EQ(workbench::ReadDocumentFile(folder + "\\gone.xml", kVersion16, &error), nullptr);
+    EXPECT_EQ(error, workbench::Utf8FromPath(folder) + "\\gone.xml: cannot open the file");
+    EXPECT_NE(error.find("Dr\xC3\xA9sir\xC3\xA9" "e"), std::string::npos);
+    DeleteFileA(map.c_str());
+    DeleteFileA(document.c_str());
+    RemoveDirectoryA(folder.c_str());
 }
 
 TEST(DocumentReader, MessagesPointAtTheRealFault)
