@@ -3,45 +3,47 @@
 
 #include <windows.h>
 
-#include <vector>
-
 namespace workbench {
 
-std::string Recode(const std::string& text, unsigned from, unsigned to, bool* lossy)
+std::wstring Widen(const std::string& text, unsigned from, bool* invalid)
 {
-    if (lossy != nullptr) {
-        *lossy = false;
+    if (invalid != nullptr) {
+        *invalid = false;
     }
     if (text.empty()) {
-        return text;
+        return std::wstring();
     }
     const int size = static_cast<int>(text.size());
     const DWORD strict = from == CP_UTF8 ? MB_ERR_INVALID_CHARS : 0;
-    int wide = MultiByteToWideChar(from, strict, text.data(), size, nullptr, 0);
-    if (wide <= 0) {
-        // Not valid in its own code page: read leniently, and say so.
-        if (lossy != nullptr) {
-            *lossy = true;
-        }
-        wide = MultiByteToWideChar(from, 0, text.data(), size, nullptr, 0);
-        if (wide <= 0) {
-            return std::string();
-        }
+    if (MultiByteToWideChar(from, strict, text.data(), size, nullptr, 0) <= 0 && invalid != nullptr) {
+        *invalid = true;
     }
-    std::vector<wchar_t> units(wide);
-    MultiByteToWideChar(from, 0, text.data(), size, units.data(), wide);
+    const int wide = MultiByteToWideChar(from, 0, text.data(), size, nullptr, 0);
+    std::wstring units(wide > 0 ? wide : 0, L'\0');
+    if (wide > 0) {
+        MultiByteToWideChar(from, 0, text.data(), size, &units[0], wide);
+    }
+    return units;
+}
+
+std::string Recode(const std::string& text, unsigned from, unsigned to, bool* lossy)
+{
+    bool invalid = false;
+    const std::wstring units = Widen(text, from, &invalid);
     // UTF-8 holds every character; the others say when one had no place.
     BOOL replaced = FALSE;
     BOOL* replacedFlag = to == CP_UTF8 ? nullptr : &replaced;
     const char* fallback = to == CP_UTF8 ? nullptr : "?";
     const DWORD flags = to == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    int bytes = WideCharToMultiByte(to, flags, units.data(), wide, nullptr, 0, fallback, replacedFlag);
+    const int wide = static_cast<int>(units.size());
+    const int bytes =
+        wide > 0 ? WideCharToMultiByte(to, flags, units.data(), wide, nullptr, 0, fallback, replacedFlag) : 0;
     std::string out(bytes > 0 ? bytes : 0, '\0');
     if (bytes > 0) {
         WideCharToMultiByte(to, flags, units.data(), wide, &out[0], bytes, fallback, replacedFlag);
     }
-    if (lossy != nullptr && replaced) {
-        *lossy = true;
+    if (lossy != nullptr) {
+        *lossy = invalid || replaced;
     }
     return out;
 }

@@ -8,6 +8,9 @@ namespace workbench {
 
 constexpr unsigned kHostCodePage = 1252;
 
+// `text` in UTF-16; `invalid`, when given, tells whether it was not valid in
+// its code page (it is then read leniently).
+std::wstring Widen(const std::string& text, unsigned from, bool* invalid = nullptr);
 // `text` from one code page to another. `lossy`, when given, tells whether
 // a character had no place in the target or the text was not valid in its
 // own code page; such characters become '?'.

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "host/record_bytes.h"
+#include "workbench/code_pages.h"
 #include "workbench/document_queries.h"
 #include "workbench/document_reader.h"
 #include "workbench/host_layouts.h"
@@ -122,13 +123,7 @@ std::string Range(int first, int last)
 // The workbench's messages are UTF-8; a box in Unicode shows them whole.
 void ShowMessage(HWND owner, const std::string& text, UINT style)
 {
-    const int size = static_cast<int>(text.size());
-    int wide = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-    std::wstring units(wide > 0 ? wide : 0, L'\0');
-    if (wide > 0) {
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), size, &units[0], wide);
-    }
-    MessageBoxW(owner, units.c_str(), L"Finale workbench", style);
+    MessageBoxW(owner, Widen(text, CP_UTF8).c_str(), L"Finale workbench", style);
 }
 
 }  // namespace
