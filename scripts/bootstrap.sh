@@ -42,23 +42,38 @@ SRC
     (cd "$deps/tinyxml2" && apt-get "${apt_opts[@]}" -q source tinyxml2)
 fi
 
-# A Wine prefix prepared once, without the Mono and Gecko installers.
-export WINEPREFIX="$deps/wine" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine may leave the prefix half made and still answer 0, so the registry it
-# writes last is what tells; a second try starts from nothing.
-for _ in 1 2; do
-    [ -f "$WINEPREFIX/system.reg" ] && break
-    echo "bootstrap: preparing the Wine prefix"
-    rm -rf "$WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wineboot -i </dev/null >"$deps/wineboot.log" 2>&1 || true
-    wineserver -w
-done
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "bootstrap: Wine did not prepare its prefix at $WINEPREFIX; wineboot printed:" >&2
+# A Wine prefix prepared once, without the Mono and Gecko installers; the
+# project's own, whatever the caller's environment names.
+unset WINEPREFIX
+. "$root/scripts/wine-env.sh"
+# make_prefix DIR: Wine may leave a prefix half made and still answer 0, so
+# the registry it writes last is what tells; a second try starts from nothing.
+make_prefix() {
+    for _ in 1 2; do
+        [ -f "$1/system.reg" ] && return 0
+        echo "bootstrap: preparing the Wine prefix in $1"
+        rm -rf "$1"
+        mkdir -p "$1"
+        WINEPREFIX="$1" wineboot -i </dev/null >"$deps/wineboot.log" 2>&1 || true
+        WINEPREFIX="$1" wineserver -w
+    done
+    [ -f "$1/system.reg" ]
+}
+if ! make_prefix "$WINEPREFIX"; then
+    echo "bootstrap: Wine did not prepare its prefix in $WINEPREFIX; wineboot printed:" >&2
     cat "$deps/wineboot.log" >&2
-    df -h "$deps" >&2
-    exit 1
+    df -h "$WINEPREFIX" >&2
+    # Not every file system holds a prefix (it needs symbolic links, for one);
+    # the system's temporary folder does.
+    other="${TMPDIR:-/tmp}/drumwell-wine-$(id -u)-$(printf %s "$root" | cksum | cut -d' ' -f1)"
+    if [ "$WINEPREFIX" = "$other" ] || ! make_prefix "$other"; then
+        echo "bootstrap: nor in $other; wineboot printed:" >&2
+        cat "$deps/wineboot.log" >&2
+        exit 1
+    fi
+    echo "$other" >"$prefix_note"
+    export WINEPREFIX="$other"
+    echo "bootstrap: the Wine prefix is in $other"
 fi
 # Wine waits up to two seconds for a window manager each time it hides or
 # destroys a window it leaves to one, and under Xvfb none runs: in this
