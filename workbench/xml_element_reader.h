@@ -35,7 +35,6 @@ public:
     bool Fail(int line, const std::string& message);
     bool Fail(const tinyxml2::XMLElement* element, const std::string& message);
     const std::string& Error() const { return _error; }
-    const std::string& FileName() const { return _fileName; }
 
     bool CheckAttributes(const tinyxml2::XMLElement* element, std::initializer_list<const char*> allowed);
     // Neither elements nor text other than white space.
