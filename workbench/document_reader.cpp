@@ -25,22 +25,6 @@
 namespace workbench {
 namespace {
 
-bool ReadWhole(const std::string& path, std::string* text)
-{
-    FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    char buffer[65536];
-    size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        text->append(buffer, count);
-    }
-    const bool read = std::ferror(file) == 0;
-    std::fclose(file);
-    return read;
-}
-
 std::unique_ptr<Document> ReadParsed(const tinyxml2::XMLDocument& xml, const std::string& fileName,
                                      const std::string& folder, unsigned long hostVersion, std::string* error,
                                      std::vector<std::string>* warnings = nullptr)
@@ -132,7 +116,7 @@ std::unique_ptr<Document> ReadDocumentFile(const std::string& path, unsigned lon
             document->path = full;
         }
         return document;
-    } else if (!ReadWhole(full, &text)) {
+    } else if (!ReadFileBytes(full, &text)) {
         fault = shown + ": " + (full.empty() || !IsExistingFile(full) ? "cannot open the file" : "cannot read the file");
     } else {
         CheckDocumentText(text.data(), text.size(), shown, &fault);

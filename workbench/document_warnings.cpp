@@ -1,15 +1,11 @@
 // Checking the MIDI map files and the note type table a document names.
 #include "workbench/document_warnings.h"
 
-#include <algorithm>
-#include <cctype>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <set>
 
 #include <tinyxml2.h>
 
+#include "workbench/note_type_file.h"
 #include "workbench/paths.h"
 #include "workbench/xml_element_reader.h"
 
@@ -39,41 +35,6 @@ std::string MidiMapProblem(const MidiMapFile& map)
     return Utf8FromPath(map.path) + " has no note name list \"" + map.reference + "\"";
 }
 
-std::string Trimmed(const std::string& line)
-{
-    size_t first = line.find_first_not_of(" \t\r\n");
-    size_t last = line.find_last_not_of(" \t\r\n");
-    return first == std::string::npos ? std::string() : line.substr(first, last - first + 1);
-}
-
-// The note types of the table as the plug-in reads it: a ten-digit stamp
-// line, then entries "type,..." of at least five fields. False when the file
-// cannot be read or lacks the stamp.
-bool ReadNoteTypes(const std::string& path, std::set<long>* types, std::string* problem)
-{
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        *problem = "cannot be read";
-        return false;
-    }
-    char buffer[1024];
-    bool first = true;
-    bool stamped = false;
-    while (std::fgets(buffer, sizeof buffer, file) != nullptr) {
-        std::string line = Trimmed(buffer);
-        if (first) {
-            stamped = line.size() == 10 && line.find_first_not_of("0123456789") == std::string::npos;
-            first = false;
-        } else if (!line.empty() && std::isdigit(static_cast<unsigned char>(line[0])) &&
-                   std::count(line.begin(), line.end(), ',') >= 4) {
-            types->insert(std::strtol(line.c_str(), nullptr, 10));
-        }
-    }
-    std::fclose(file);
-    *problem = "lacks its first line, a ten-digit stamp";
-    return stamped;
-}
-
 }  // namespace
 
 std::vector<std::string> DocumentWarnings(const ScoreDescription& score, const std::string& fileName)
@@ -96,16 +57,22 @@ std::vector<std::string> DocumentWarnings(const ScoreDescription& score, const s
         return warnings;
     }
     const std::string table = NoteTypeTable(score.noteTypeFile);
-    std::set<long> types;
-    std::string problem;
-    if (!ReadNoteTypes(table, &types, &problem)) {
+    const NoteTypeFile read = ReadNoteTypeFile(table);
+    if (!read.readable || !read.stamped) {
         warn(score.noteTypeLine != 0 ? score.noteTypeLine : firstNote->line,
-             "the note type table " + Utf8FromPath(table) + " " + problem + ": the layout notes' types are not checked");
+             "the note type table " + Utf8FromPath(table) + " " +
+                 (read.readable ? "lacks its first line, a ten-digit stamp" : "cannot be read") +
+                 ": the layout notes' types are not checked");
         return warnings;
+    }
+    // The plug-in matches note types on their low 12 bits.
+    std::set<long> types;
+    for (const NoteTypeFile::Entry& entry : read.entries) {
+        types.insert(entry.type & 0x0FFF);
     }
     for (const LayoutDescription& layout : score.layouts) {
         for (const LayoutNoteDescription& note : layout.notes) {
-            if (types.count(note.type) == 0) {
+            if (types.count(note.type & 0x0FFF) == 0) {
                 warn(note.line, "note type " + std::to_string(note.type) + " is not in the note type table " + Utf8FromPath(table));
             }
         }

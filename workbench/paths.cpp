@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "workbench/code_pages.h"
@@ -58,6 +59,22 @@ bool IsExistingFile(const std::string& path)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool ReadFileBytes(const std::string& path, std::string* bytes)
+{
+    FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    char buffer[65536];
+    size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes->append(buffer, count);
+    }
+    const bool read = std::ferror(file) == 0;
+    std::fclose(file);
+    return read;
 }
 
 std::string PathFromUtf8(const std::string& utf8, bool* lossy)

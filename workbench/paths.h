@@ -16,6 +16,8 @@ std::string FolderOf(const std::string& path);
 // The text after the last separator.
 std::string FileNameOf(const std::string& path);
 bool IsExistingFile(const std::string& path);
+// Appends the file's bytes to `bytes`; false when it cannot be opened or read.
+bool ReadFileBytes(const std::string& path, std::string* bytes);
 // Paths are kept in the process's code page, as Windows' file functions and
 // the host's services take them; documents and printed output are UTF-8.
 // `lossy` tells that the path has characters the code page cannot hold.

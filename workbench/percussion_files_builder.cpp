@@ -4,17 +4,15 @@
 // in a temporary folder that goes with the document.
 #include <windows.h>
 
-#include <cctype>
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "workbench/note_type_file.h"
 #include "workbench/paths.h"
 #include "workbench/record_building.h"
 
@@ -24,41 +22,19 @@ namespace {
 constexpr long kHighestNoteType = 4095;
 constexpr long kHighestOrder = 7;
 
-// The entries of a note type table as far as the workbench needs them.
+// What the made types build on: the first type of each General MIDI note,
+// and the highest type of the table.
 struct NoteTypes {
-    std::string text;  // as read, to be written again
-    std::map<long, long> typeOfGeneralMidi;  // the first type of each General MIDI note
+    std::map<long, long> typeOfGeneralMidi;
     long highestType = 0;
 };
 
-// Entry lines: a type number first and at least four commas; the General
-// MIDI note is the fifth field. A table that cannot be read counts as empty.
-NoteTypes ReadNoteTypeTable(const std::string& path)
+NoteTypes TypesOf(const NoteTypeFile& file)
 {
     NoteTypes table;
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream whole;
-    whole << file.rdbuf();
-    table.text = whole.str();
-    std::istringstream lines(table.text);
-    std::string line;
-    for (bool first = true; std::getline(lines, line); first = false) {
-        size_t start = line.find_first_not_of(" \t\r");
-        if (first || start == std::string::npos || !std::isdigit(static_cast<unsigned char>(line[start]))) {
-            continue;
-        }
-        std::vector<std::string> fields;
-        std::istringstream split(line.substr(start));
-        for (std::string field; fields.size() < 8 && std::getline(split, field, ',');) {
-            fields.push_back(field);
-        }
-        if (fields.size() < 5) {
-            continue;
-        }
-        long type = std::atol(fields[0].c_str()) & 0xFFFF;
-        long note = std::atol(fields[4].c_str());
-        table.typeOfGeneralMidi.emplace(note, type);
-        table.highestType = type > table.highestType ? type : table.highestType;
+    for (const NoteTypeFile::Entry& entry : file.entries) {
+        table.typeOfGeneralMidi.emplace(entry.generalMidi, entry.type);
+        table.highestType = std::max(table.highestType, entry.type);
     }
     return table;
 }
@@ -202,12 +178,9 @@ bool BuildPercussionFiles(BuildContext& context)
         }
     }
     if (sounds) {
-        std::string table = context.document.noteTypeFile.empty()
-                                ? ProgramFolder() + "\\" + kDefaultNoteTypeFile
-                                : context.document.noteTypeFile;
-        NoteTypes read = ReadNoteTypeTable(table);
+        const NoteTypeFile read = ReadNoteTypeFile(NoteTypeTable(context.document.noteTypeFile));
         std::string ownLines;
-        if (!ResolveSounds(context, read, &ownLines)) {
+        if (!ResolveSounds(context, TypesOf(read), &ownLines)) {
             return false;
         }
         if (!ownLines.empty()) {

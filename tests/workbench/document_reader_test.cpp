@@ -11,6 +11,7 @@
 
 #include "workbench/document_queries.h"
 #include "workbench/document_reader.h"
+#include "workbench/note_type_file.h"
 #include "workbench/paths.h"
 
 namespace {
@@ -193,6 +194,33 @@ TEST(DocumentReader, FilesNamedBeyondAsciiAreFoundAndNamedInUtf8)
     DeleteFileA(map.c_str());
     DeleteFileA(document.c_str());
     RemoveDirectoryA(folder.c_str());
+}
+
+// The workbench reads note type tables by the plug-in's rules: both line
+// ends, lines of any length, types on their low 16 bits.
+TEST(DocumentReader, NoteTypeTablesAreReadAsThePluginReadsThem)
+{
+    char temp[MAX_PATH];
+    ASSERT_GT(GetTempPathA(sizeof temp, temp), 0u);
+    const std::string path = std::string(temp) + "note_types_test.txt";
+    const std::string text = " 2026120801 \r35,1,Kick,0,36\r\n//" + std::string(1021, 'x') +
+                             "9,1,2,3,4\n65571,0, Snare ,0,38,0,0,0\n7,1,2,3\n";
+    FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs(text.c_str(), file);
+    std::fclose(file);
+    const workbench::NoteTypeFile table = workbench::ReadNoteTypeFile(path);
+    DeleteFileA(path.c_str());
+    EXPECT_TRUE(table.readable);
+    EXPECT_TRUE(table.stamped);
+    EXPECT_EQ(table.text, text);
+    ASSERT_EQ(table.entries.size(), 2u);
+    EXPECT_EQ(table.entries[0].type, 35);
+    EXPECT_EQ(table.entries[0].generalMidi, 36);
+    EXPECT_EQ(table.entries[1].type, 35);
+    EXPECT_EQ(table.entries[1].generalMidi, 38);
+    EXPECT_FALSE(workbench::ReadNoteTypeFile(path).readable);
+    EXPECT_FALSE(workbench::ReadNoteTypeFile(path).stamped);
 }
 
 TEST(DocumentReader, MessagesPointAtTheRealFault)
