@@ -50,20 +50,41 @@ std::string Cell(HWND list, int row, int column)
     return text;
 }
 
-TEST(MainWindow, RowsAndMeasuresMakeTheSelection)
+// The main window over the document opened first, its staff list and
+// measure fields found; closed with the documents at the end.
+class MainWindowTest : public testing::Test {
+protected:
+    void Create()
+    {
+        std::string error;
+        ASSERT_TRUE(window.Create(&error)) << error;
+        list = Child(window.Handle(), WC_LISTVIEWA, 0);
+        from = Child(window.Handle(), "Edit", 0);
+        to = Child(window.Handle(), "Edit", 1);
+        ASSERT_NE(list, nullptr);
+        ASSERT_NE(to, nullptr);
+    }
+    void TearDown() override
+    {
+        window.Destroy();
+        MSG quit;
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the window's own
+        workbench::Workbench::Instance().CloseAll();
+    }
+
+    workbench::Plugins plugins;
+    workbench::MainWindow window{plugins};
+    HWND list = nullptr;
+    HWND from = nullptr;
+    HWND to = nullptr;
+};
+
+TEST_F(MainWindowTest, RowsAndMeasuresMakeTheSelection)
 {
     workbench::Document& document =
         OpenOnly("<measures count='6'/><staff name='Kit' style='percussion'/><staff name='Flute' number='7'/>"
                  "<staff name='Bass'/>");
-    workbench::Plugins plugins;
-    workbench::MainWindow window(plugins);
-    std::string error;
-    ASSERT_TRUE(window.Create(&error)) << error;
-    HWND list = Child(window.Handle(), WC_LISTVIEWA, 0);
-    HWND from = Child(window.Handle(), "Edit", 0);
-    HWND to = Child(window.Handle(), "Edit", 1);
-    ASSERT_NE(list, nullptr);
-    ASSERT_NE(to, nullptr);
+    Create();
     EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 3);
     EXPECT_EQ(Cell(list, 1, 1), "7");
     EXPECT_EQ(Cell(list, 1, 2), "Flute");
@@ -98,19 +119,13 @@ TEST(MainWindow, RowsAndMeasuresMakeTheSelection)
 
     window.Destroy();
     EXPECT_EQ(workbench::Workbench::Instance().mainWindow, nullptr);
-    MSG quit;
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // the window's own
-    workbench::Workbench::Instance().CloseAll();
 }
 
-TEST(MainWindow, ThePartBoxShowsAndChoosesTheCurrentPart)
+TEST_F(MainWindowTest, ThePartBoxShowsAndChoosesTheCurrentPart)
 {
     workbench::Document& document = OpenOnly("<part id='5' name='Flute'/><part id='2' name='Oboe'/>");
     document.name = "Suite";
-    workbench::Plugins plugins;
-    workbench::MainWindow window(plugins);
-    std::string error;
-    ASSERT_TRUE(window.Create(&error)) << error;
+    Create();
     HWND box = Child(window.Handle(), WC_COMBOBOXA, 0);
     EXPECT_EQ(SendMessageA(box, CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(SendMessageA(box, CB_GETCURSEL, 0, 0), 0);
@@ -125,25 +140,14 @@ TEST(MainWindow, ThePartBoxShowsAndChoosesTheCurrentPart)
     char title[64] = {};
     GetWindowTextA(window.Handle(), title, sizeof title);
     EXPECT_STREQ(title, "Finale workbench - Suite - Flute");
-
-    window.Destroy();
-    MSG quit;
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    workbench::Workbench::Instance().CloseAll();
 }
 
-TEST(MainWindow, ShowsNamesAsDisplayedRefusesReversedMeasuresAndTabsBetweenFields)
+TEST_F(MainWindowTest, ShowsNamesAsDisplayedRefusesReversedMeasuresAndTabsBetweenFields)
 {
     OpenOnly("<measures count='6'/><midiMap number='2' file='m.xml' reference='Rock &amp; Roll'/>"
              "<staff name='^font(Arial)^size(12)^nfx(0)B^flat() Clarinet ^^1' midiMap='2'/>"
              "<staff name='F^sharp()' midiMap='3'/><staff name='Flute'/>");
-    workbench::Plugins plugins;
-    workbench::MainWindow window(plugins);
-    std::string error;
-    ASSERT_TRUE(window.Create(&error)) << error;
-    HWND list = Child(window.Handle(), WC_LISTVIEWA, 0);
-    HWND from = Child(window.Handle(), "Edit", 0);
-    HWND to = Child(window.Handle(), "Edit", 1);
+    Create();
     EXPECT_EQ(Cell(list, 0, 2), "Bb Clarinet ^1");
     EXPECT_EQ(Cell(list, 1, 2), "F#");
     EXPECT_EQ(Cell(list, 0, 5), "2 Rock & Roll");
@@ -164,11 +168,6 @@ TEST(MainWindow, ShowsNamesAsDisplayedRefusesReversedMeasuresAndTabsBetweenField
     EXPECT_TRUE(workbench::IsPluginDialogMessage(&tab));
     EXPECT_EQ(GetFocus(), from);
     EXPECT_EQ(to, GetNextDlgTabItem(window.Handle(), from, FALSE));
-
-    window.Destroy();
-    MSG quit;
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    workbench::Workbench::Instance().CloseAll();
 }
 
 }  // namespace
